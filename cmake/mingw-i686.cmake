@@ -1,0 +1,17 @@
+# Cross toolchain: 32-bit Windows with MinGW-w64 from Debian's packages.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(TOOLCHAIN_PREFIX i686-w64-mingw32)
+# The win32 thread model needs no winpthread DLL, so the plug-in imports system DLLs only.
+if(EXISTS /usr/bin/${TOOLCHAIN_PREFIX}-g++-win32)
+  set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-win32)
+  set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-win32)
+else()
+  set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc)
+  set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++)
+endif()
+set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

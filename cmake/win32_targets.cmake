@@ -1,0 +1,21 @@
+# The Windows targets: the plug-in DLL and the simulated host. Everything links the C and
+# C++ runtimes statically so that the DLL imports system DLLs only.
+set(VARIMO_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+
+file(GLOB VARIMO_RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
+add_library(gen_Varimo SHARED ${VARIMO_RESOURCE_FILES})
+set_target_properties(gen_Varimo PROPERTIES PREFIX "" OUTPUT_NAME gen_Varimo)
+target_link_libraries(gen_Varimo PRIVATE -Wl,--whole-archive varimo_platform -Wl,--no-whole-archive
+                      varimo_core user32 gdi32 comctl32 comdlg32 shell32 ole32 msimg32)
+target_link_options(gen_Varimo PRIVATE ${VARIMO_STATIC_RUNTIME} -Wl,--kill-at
+                    -Wl,--exclude-all-symbols)
+
+file(GLOB VARIMO_SIMHOST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/simhost/*.cpp)
+if(VARIMO_SIMHOST_SOURCES)
+  add_executable(simhost WIN32 ${VARIMO_SIMHOST_SOURCES})
+  target_include_directories(simhost PRIVATE ${CMAKE_SOURCE_DIR}/src)
+  target_compile_definitions(simhost PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
+  target_link_libraries(simhost PRIVATE varimo_core user32 gdi32 comctl32 shell32)
+  target_link_options(simhost PRIVATE ${VARIMO_STATIC_RUNTIME})
+  target_compile_options(simhost PRIVATE ${VARIMO_WARNINGS})
+endif()

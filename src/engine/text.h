@@ -1,0 +1,25 @@
+#pragma once
+// Byte-string helpers shared by the readers, the title format and extraction. Texts are
+// bytes in the ANSI code page (Shift-JIS); nothing here converts them.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace varimo {
+
+// First byte of a Shift-JIS double-byte character.
+inline bool IsShiftJisLeadByte(uint8_t b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+// Drops the bytes 0x00 to 0x20 at the end.
+std::string TrimTrailingBlanks(std::string_view text);
+// Drops the bytes 0x00 to 0x20 at the start.
+std::string_view TrimLeadingBlanks(std::string_view text);
+// Drops the bytes 0x00 to 0x20 at both ends.
+std::string_view TrimBlanks(std::string_view text);
+
+// Position of the last byte of text that is one of separators, walking Shift-JIS characters
+// so that the second byte of a double-byte character never counts; npos when none.
+size_t FindLastSeparator(std::string_view text, std::string_view separators);
+
+}  // namespace varimo
