@@ -1,0 +1,58 @@
+#pragma once
+// The album model: the tracks of the host entry the plug-in follows, rebuilt by LoadAlbum
+// whenever that entry changes.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "engine/track_item.h"
+#include "platform/files.h"
+
+namespace varimo {
+
+// LoadState values.
+constexpr int32_t kLoadFirstBuild = -1;
+constexpr int32_t kLoadRebuildRequested = -2;
+constexpr int32_t kLoadBuilt = 0;
+constexpr int32_t kLoadPlaying = 1;
+
+// The Mark a track gets when it becomes the current one.
+constexpr int32_t kCurrentMark = 101;
+
+struct TAlbumState {
+  TTrackList Tracks;
+  std::string AlbumFile;
+  int32_t ListPos = 0;
+  int32_t AlbumKind = kAlbumNone;
+  int32_t CurrentIndex = 0;
+  int32_t LoadState = kLoadFirstBuild;
+  int32_t SeekBaseMS = 0;
+};
+
+// What the build needs from the settings; read through callbacks so that the exclusion
+// string is read only by the first build.
+struct TAlbumSettings {
+  std::function<std::string()> ReadExclusions;  // key Delete of section Window
+  bool BlankSingleArtist = false;               // the display format omits a lone artist
+  int32_t Mode = 0;                             // play mode; 5 picks the track itself
+};
+
+struct TAlbumBuild {
+  bool Opened = false;
+  // The first build restored the saved current track: the window scrolls it into view.
+  bool ScrollToCurrent = false;
+};
+
+// Rebuilds the track list from the file at path. topIndex is the window's first visible
+// track, which every build resets.
+TAlbumBuild LoadAlbum(TAlbumState& album, IFiles& files, const std::string& path,
+                      const TAlbumSettings& settings, int32_t& topIndex);
+
+// One character per track: "0" excluded, "1" otherwise (saved at shut-down).
+std::string ExclusionString(const TTrackList& tracks);
+
+// "%02d%02d" of whole minutes and remaining seconds.
+std::string TrackTimeText(int32_t lengthMS);
+
+}  // namespace varimo
