@@ -1,6 +1,10 @@
 # The Windows targets: the plug-in DLL and the simulated host. Everything links the C and
 # C++ runtimes statically so that the DLL imports system DLLs only.
-set(VARIMO_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+if(MSVC)
+  set(VARIMO_STATIC_RUNTIME)
+else()
+  set(VARIMO_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+endif()
 
 file(GLOB VARIMO_RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
 add_library(gen_Varimo SHARED ${VARIMO_RESOURCE_FILES})
