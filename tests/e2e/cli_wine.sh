@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# varimo.exe under Wine prints exactly what the native tool prints, for every sample album.
+set -euo pipefail
+root=${1:-$(pwd)}
+work=$root/build/e2e/cli_wine
+rm -rf "$work" && mkdir -p "$work"
+"$root/build/tests/make_samples" "$work"
+export WINEPREFIX=$root/build-win32/wineprefix WINEDEBUG=-all LANG=ja_JP.UTF-8
+native=$root/build/tools/varimo/varimo
+exe=$root/build-win32/tools/varimo/varimo.exe
+cd "$work"
+wine wineboot -i >/dev/null 2>&1 || true
+status=0
+for album in sampler.zip sampler.lzh sampler.pack.mp3 sampler.cue.mp3 plain.mp3; do
+  for args in "list --json $album" "list $album" "info --json $album 1" "info $album 2"; do
+    want=$("$native" $args 2>/dev/null || true)
+    got=$(wine "$exe" $args 2>/dev/null || true)
+    if [ -z "$want" ]; then
+      echo "varimo $args printed nothing"; status=1
+    elif [ "$want" != "$got" ]; then
+      echo "varimo.exe $args differs from the native tool:"
+      diff <(echo "$want") <(echo "$got") | head -n 10 || true
+      status=1
+    fi
+  done
+done
+mkdir -p native exe
+"$native" extract sampler.zip 3 native >/dev/null
+wine "$exe" extract sampler.zip 3 exe >/dev/null 2>&1
+cmp native/* exe/* || { echo "extracted members differ"; status=1; }
+[ $status -eq 0 ] && echo "varimo.exe matches the native tool on every sample album"
+exit $status
