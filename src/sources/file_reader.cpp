@@ -11,36 +11,29 @@ FileReader::FileReader(IFile& file, size_t window)
 size_t FileReader::ReadAt(int64_t offset, uint8_t* dst, size_t count) {
   if (offset < 0 || offset >= size_ || count == 0) return 0;
   count = static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(count), size_ - offset));
-  size_t done = 0;
-  while (done < count) {
-    int64_t at = offset + static_cast<int64_t>(done);
-    if (at >= windowStart_ && at < windowStart_ + static_cast<int64_t>(windowLength_)) {
-      size_t from = static_cast<size_t>(at - windowStart_);
-      size_t n = std::min(count - done, windowLength_ - from);
-      std::memcpy(dst + done, window_.data() + from, n);
-      done += n;
-      continue;
+  bool inside = offset >= windowStart_ &&
+                offset + static_cast<int64_t>(count) <= windowStart_ + static_cast<int64_t>(windowLength_);
+  if (!inside) {
+    if (osPosition_ != offset) {
+      if (!file_.Seek(offset)) return 0;
+      osPosition_ = offset;
     }
-    if (osPosition_ != at) {
-      if (!file_.Seek(at)) break;
-      osPosition_ = at;
-    }
-    size_t want = count - done;
-    if (want >= window_.size()) {
+    if (count >= window_.size()) {
       // Large reads go straight to the caller's memory.
-      size_t got = file_.Read(dst + done, want);
+      size_t got = file_.Read(dst, count);
       osPosition_ += static_cast<int64_t>(got);
-      done += got;
-      if (got < want) break;
-      continue;
+      return got;
     }
-    size_t got = file_.Read(window_.data(), window_.size());
-    windowStart_ = at;
-    windowLength_ = got;
-    osPosition_ += static_cast<int64_t>(got);
-    if (got == 0) break;
+    // The window starts at the request, so a scan moving forward a few bytes at a time
+    // stays inside it for a whole window's length.
+    windowStart_ = offset;
+    windowLength_ = file_.Read(window_.data(), window_.size());
+    osPosition_ += static_cast<int64_t>(windowLength_);
   }
-  return done;
+  size_t from = static_cast<size_t>(offset - windowStart_);
+  size_t n = std::min(count, windowLength_ > from ? windowLength_ - from : 0);
+  std::memcpy(dst, window_.data() + from, n);
+  return n;
 }
 
 size_t FileReader::Read(uint8_t* dst, size_t count) {
