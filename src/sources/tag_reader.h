@@ -17,8 +17,8 @@ struct TID3v1Info {
 };
 
 struct TID3v2Info {
-  std::string Artist, Title, Album, Track, Year, Comment, Genre, Composer, OrigArtist,
-      Copyright, URL, Encoded, Encoder;
+  std::string Artist, Title, Album, Track, Year, Comment, Genre, Composer, OrigArtist, Copyright,
+      URL, Encoded, Encoder;
 };
 
 // One frame found by the walk: its 4-byte id and its data (the encoding byte first).
@@ -39,12 +39,14 @@ int32_t GetID3v2Size(const uint8_t* bytes, size_t count);
 bool ReadID3v1(TID3v1Info& info, const uint8_t* block, size_t count, bool full);
 
 // Visits the frames of a tag (bytes from its first header byte; size is what the caller
-// holds of it). The handler returns false to end the walk.
+// holds of it, and nothing past it is read). Version 4 frame sizes are read synchsafe, or
+// plain where only that reading ends the frame on a boundary. The handler returns false to
+// end the walk.
 void FrameWalk(const uint8_t* tag, size_t size,
                const std::function<bool(const TID3v2Frame&)>& handler);
 
 // Fills the fields whose frames the tag holds; short mode reads artist, title, album,
-// track and year only.
+// track and year only. The year falls back to the first four bytes of "TDRC".
 void ReadID3v2Frames(TID3v2Info& info, const uint8_t* tag, size_t size, bool full);
 
 }  // namespace varimo
