@@ -223,10 +223,14 @@ TEST(LhaReader, WalkListsStoredMembersUntilAHeaderItCannotTake) {
   nameless.NameHeader = false;
   LhaMemberSpec nameOnly = member("a.mp3");
   nameOnly.Before.clear();
+  // The older levels carry enough data that their first bytes, misread as a header size,
+  // would still find a whole header in the file.
   LhaMemberSpec level0 = member("b.mp3");
   level0.Level = 0;
+  level0.Data = Data(70000);
   LhaMemberSpec level1 = member("a.mp3");
   level1.Level = 1;
+  level1.Data = Data(70000);
   struct Case {
     const char* what;
     std::vector<LhaMemberSpec> members;
