@@ -1,0 +1,21 @@
+#pragma once
+// The replace port: how the core rewrites a small file so that it is never seen half-written.
+
+#include <memory>
+#include <string>
+
+namespace varimo {
+
+class IFileReplacer {
+ public:
+  virtual ~IFileReplacer() = default;
+  // Makes path hold exactly bytes: they go to a new file beside it first, which then takes the
+  // old one's place in one step, so at every moment (and after a crash) path names either the
+  // old file or the new one, whole. False when that failed; the old file is then untouched.
+  virtual bool Replace(const std::string& path, const std::string& bytes) = 0;
+};
+
+// The replacement of the platform being built for.
+std::unique_ptr<IFileReplacer> MakeSystemFileReplacer();
+
+}  // namespace varimo

@@ -1,0 +1,50 @@
+#include <windows.h>
+
+#include <cstdio>
+
+#include "platform/atomic_file.h"
+
+namespace varimo {
+namespace {
+
+bool WriteAll(HANDLE handle, const std::string& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    size_t left = bytes.size() - done;
+    DWORD chunk = static_cast<DWORD>(left > 0x40000000 ? 0x40000000 : left);
+    DWORD put = 0;
+    if (!WriteFile(handle, bytes.data() + done, chunk, &put, nullptr) || put == 0) return false;
+    done += put;
+  }
+  return true;
+}
+
+class Win32FileReplacer : public IFileReplacer {
+ public:
+  bool Replace(const std::string& path, const std::string& bytes) override {
+    // One name per process: two host instances never share a temporary file, and the plug-in
+    // writes from the host's one user-interface thread only.
+    char suffix[24];
+    std::snprintf(suffix, sizeof suffix, ".%08lX.tmp", static_cast<unsigned long>(GetCurrentProcessId()));
+    std::string temporary = path + suffix;
+    HANDLE handle = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    bool written = WriteAll(handle, bytes) && FlushFileBuffers(handle);
+    written = CloseHandle(handle) && written;
+    if (!written || !MoveFileExA(temporary.c_str(), path.c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      DeleteFileA(temporary.c_str());
+      return false;
+    }
+    return true;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<IFileReplacer> MakeSystemFileReplacer() {
+  return std::make_unique<Win32FileReplacer>();
+}
+
+}  // namespace varimo
