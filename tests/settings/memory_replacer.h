@@ -1,0 +1,41 @@
+#pragma once
+// The replace port over in-memory files, with a switch that makes every replace fail the way
+// an interrupted one does: the file keeps its old bytes.
+
+#include <string>
+#include <vector>
+
+#include "fakes/memory_files.h"
+#include "platform/atomic_file.h"
+
+namespace varimo {
+
+class MemoryReplacer : public IFileReplacer {
+ public:
+  explicit MemoryReplacer(MemoryFiles& files) : files_(files) {}
+
+  bool Replace(const std::string& path, const std::string& bytes) override {
+    ++Replaces;
+    if (Fail) return false;
+    files_.Add(path, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+    return true;
+  }
+
+  bool Fail = false;
+  int Replaces = 0;
+
+ private:
+  MemoryFiles& files_;
+};
+
+// The bytes of a file of the in-memory files as text; empty when it does not exist.
+inline std::string FileText(const MemoryFiles& files, const std::string& path) {
+  const std::vector<uint8_t>* bytes = files.Find(path);
+  return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+}
+
+inline void PutFile(MemoryFiles& files, const std::string& path, const std::string& text) {
+  files.Add(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+}  // namespace varimo
