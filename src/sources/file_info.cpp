@@ -41,7 +41,8 @@ TFileInfoData ReadFileInfo(IFiles& files, const std::string& albumFile, int32_t 
   if (ProbeStream(file) == kProbeEnd) return info;
   int64_t headerPos = file.Position();
   TMpegInfo mpeg;
-  if (AnalyzeMpegStream(file, mpeg, endPos, pumpMessages)) {
+  // A walk that counted no frame found no header: the memo stays empty, as for no header.
+  if (AnalyzeMpegStream(file, mpeg, endPos, pumpMessages) && mpeg.Frames > 0) {
     info.MpegLines = MpegInfoLines(mpeg, startPos, endPos, headerPos);
   }
   return info;
