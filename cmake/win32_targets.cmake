@@ -7,6 +7,12 @@ else()
 endif()
 
 file(GLOB VARIMO_RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
+# windres does not report the bitmaps and cursors it includes: name them, so a redrawn
+# resource rebuilds the DLL.
+file(GLOB VARIMO_RESOURCE_ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.bmp
+     ${CMAKE_SOURCE_DIR}/resources/*.cur)
+set_source_files_properties(${VARIMO_RESOURCE_FILES} PROPERTIES OBJECT_DEPENDS
+                            "${VARIMO_RESOURCE_ART}")
 add_library(gen_Varimo SHARED ${VARIMO_RESOURCE_FILES})
 set_target_properties(gen_Varimo PROPERTIES PREFIX "" OUTPUT_NAME gen_Varimo)
 target_link_libraries(gen_Varimo PRIVATE -Wl,--whole-archive varimo_platform -Wl,--no-whole-archive
@@ -16,7 +22,8 @@ target_link_options(gen_Varimo PRIVATE ${VARIMO_STATIC_RUNTIME} -Wl,--kill-at
 
 file(GLOB VARIMO_SIMHOST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/simhost/*.cpp)
 if(VARIMO_SIMHOST_SOURCES)
-  add_executable(simhost WIN32 ${VARIMO_SIMHOST_SOURCES})
+  # A console program: scenario results go to standard output and error.
+  add_executable(simhost ${VARIMO_SIMHOST_SOURCES})
   target_include_directories(simhost PRIVATE ${CMAKE_SOURCE_DIR}/src)
   target_compile_definitions(simhost PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
   target_link_libraries(simhost PRIVATE varimo_core user32 gdi32 comctl32 shell32)
