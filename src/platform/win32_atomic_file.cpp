@@ -25,7 +25,8 @@ class Win32FileReplacer : public IFileReplacer {
     // One name per process: two host instances never share a temporary file, and the plug-in
     // writes from the host's one user-interface thread only.
     char suffix[24];
-    std::snprintf(suffix, sizeof suffix, ".%08lX.tmp", static_cast<unsigned long>(GetCurrentProcessId()));
+    std::snprintf(suffix, sizeof suffix, ".%08lX.tmp",
+                  static_cast<unsigned long>(GetCurrentProcessId()));
     std::string temporary = path + suffix;
     HANDLE handle = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -43,7 +43,9 @@ int32_t ParseIniInteger(std::string_view text, int32_t fallback) {
   return static_cast<int32_t>(value);
 }
 
-std::string WrapText(std::string_view text) { return "/" + std::string(text) + "/"; }
+std::string WrapText(std::string_view text) {
+  return "/" + std::string(text) + "/";
+}
 
 std::string UnwrapText(std::string_view stored) {
   return stored.size() < 2 ? std::string() : std::string(stored.substr(1, stored.size() - 2));
@@ -132,8 +134,7 @@ std::string IniFile::ReadWrapped(std::string_view section, std::string_view key)
   return UnwrapText(ReadString(section, key, ""));
 }
 
-bool IniFile::WriteString(std::string_view section, std::string_view key,
-                          std::string_view value) {
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   return Modify([&](TIniText& text) { return text.Set(section, key, value); });
 }
 

@@ -42,8 +42,7 @@ class IniFile {
   // old contents.
   bool Commit();
 
-  std::string ReadString(std::string_view section, std::string_view key,
-                         std::string_view fallback);
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback);
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback);
   bool ReadBool(std::string_view section, std::string_view key, bool fallback);
   // The first byte of the value; fallback when the value is empty or missing.

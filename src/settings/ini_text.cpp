@@ -9,8 +9,12 @@ namespace {
 
 constexpr size_t kNone = std::string::npos;
 
-bool IsBlankByte(char c) { return static_cast<uint8_t>(c) <= 0x20; }
-bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+bool IsBlankByte(char c) {
+  return static_cast<uint8_t>(c) <= 0x20;
+}
+bool IsLineBreak(char c) {
+  return c == '\r' || c == '\n';
+}
 
 // Names compare without regard to ASCII case; the second byte of a Shift-JIS character keeps
 // its value, as 'A' there and 'a' there are two different characters.
@@ -47,7 +51,9 @@ std::string WithoutLineBreaks(std::string_view text) {
 
 }  // namespace
 
-TIniText::TIniText(std::string bytes) : bytes_(std::move(bytes)) { Parse(); }
+TIniText::TIniText(std::string bytes) : bytes_(std::move(bytes)) {
+  Parse();
+}
 
 void TIniText::Parse() {
   lines_.clear();
@@ -62,13 +68,15 @@ void TIniText::Parse() {
     while (line.End < all.size() && !IsLineBreak(all[line.End])) ++line.End;
     line.Next = line.End;
     if (line.Next < all.size()) {
-      bool crlf = all[line.Next] == '\r' && line.Next + 1 < all.size() && all[line.Next + 1] == '\n';
+      bool crlf =
+          all[line.Next] == '\r' && line.Next + 1 < all.size() && all[line.Next + 1] == '\n';
       line.Next += crlf ? 2 : 1;
     }
     size_t start = line.Begin;
     while (start < line.End && IsBlankByte(all[start])) ++start;
     std::string_view content = all.substr(start, line.End - start);
-    size_t close = content.empty() || content[0] != '[' ? kNone : FindClosingBracket(content.substr(1));
+    size_t close =
+        content.empty() || content[0] != '[' ? kNone : FindClosingBracket(content.substr(1));
     size_t equals = content.find('=');
     const size_t index = lines_.size();
     if (close != kNone) {
@@ -132,7 +140,8 @@ bool TIniText::Set(std::string_view section, std::string_view key, std::string_v
     // After the section's last line that holds anything, so the blank lines that set it apart
     // from the next section stay after it.
     size_t last = sectionLine;
-    for (size_t i = sectionLine + 1; i < lines_.size() && lines_[i].Kind != LineKind::kSection; ++i) {
+    for (size_t i = sectionLine + 1; i < lines_.size() && lines_[i].Kind != LineKind::kSection;
+         ++i) {
       std::string_view content(bytes_.data() + lines_[i].Begin, lines_[i].End - lines_[i].Begin);
       if (!TrimBlanks(content).empty()) last = i;
     }

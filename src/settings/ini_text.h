@@ -33,9 +33,9 @@ class TIniText {
  private:
   enum class LineKind { kOther, kSection, kKey };
   struct TLine {
-    size_t Begin = 0;       // first byte of the line
-    size_t End = 0;         // one past its last byte before the line break
-    size_t Next = 0;        // first byte of the following line
+    size_t Begin = 0;  // first byte of the line
+    size_t End = 0;    // one past its last byte before the line break
+    size_t Next = 0;   // first byte of the following line
     LineKind Kind = LineKind::kOther;
     std::string Name;       // section or key name, folded for matching
     size_t ValueBegin = 0;  // key lines: the value's first byte after the blanks that lead it
@@ -48,8 +48,8 @@ class TIniText {
 
   std::string bytes_;
   std::vector<TLine> lines_;
-  std::map<std::string, size_t> sections_;                  // folded name -> first section line
-  std::map<std::pair<size_t, std::string>, size_t> keys_;   // (section line, folded key) -> line
+  std::map<std::string, size_t> sections_;                 // folded name -> first section line
+  std::map<std::pair<size_t, std::string>, size_t> keys_;  // (section line, folded key) -> line
 };
 
 }  // namespace varimo

@@ -18,7 +18,9 @@ constexpr char kHotKey[] = "HotKey";
 constexpr int32_t kModeShuffleAll = 4;
 constexpr int32_t kModeShuffleAllPending = 5;
 
-std::string Indexed(const char* stem, int32_t n) { return stem + std::to_string(n); }
+std::string Indexed(const char* stem, int32_t n) {
+  return stem + std::to_string(n);
+}
 
 int32_t ClampTo32(int64_t value) {
   return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
@@ -78,8 +80,9 @@ void WriteHotKeys(IniFile& ini, const THotKeySettings& hotKeys) {
 
 std::string SettingsFilePath(std::string_view hostProgramPath) {
   size_t separator = FindLastSeparator(hostProgramPath, "\\/:");
-  std::string folder(separator == std::string_view::npos ? std::string_view()
-                                                         : hostProgramPath.substr(0, separator + 1));
+  std::string folder(separator == std::string_view::npos
+                         ? std::string_view()
+                         : hostProgramPath.substr(0, separator + 1));
   return folder + "Plugins\\gen_Varimo.ini";
 }
 
@@ -149,7 +152,9 @@ TSettings ReadSettings(IniFile& ini) {
   return s;
 }
 
-std::string ReadExclusions(IniFile& ini) { return ini.ReadString(kWindow, "Delete", ""); }
+std::string ReadExclusions(IniFile& ini) {
+  return ini.ReadString(kWindow, "Delete", "");
+}
 
 bool WriteApplySections(IniFile& ini, const TSettings& settings) {
   const TOptionSettings& o = settings.Option;

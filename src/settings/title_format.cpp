@@ -35,8 +35,10 @@ void AppendPlainItem(std::string& line, const TFormatItem& item, const TTrackIte
     case kFormatAlbum: line += track.Album; break;
     case kFormatTrack: line += track.Track; break;
     case kFormatYear: line += track.Year; break;
-    case 6: case 7: case 8: case 9: line += BareFileName(track.FileName); break;
-    default: break;  // a negative code from a hand-edited file shows nothing
+    default:
+      // Kinds up to 9 all show the file name; a negative code from a hand-edited file, nothing.
+      if (item.Code >= kFormatFileName) line += BareFileName(track.FileName);
+      break;
   }
 }
 
@@ -109,7 +111,9 @@ TListForm ListFormFromPreset(const TFormatPreset& preset) {
   return form;
 }
 
-TListForm DefaultListForm() { return ListFormFromPreset(FormatPresets()[0]); }
+TListForm DefaultListForm() {
+  return ListFormFromPreset(FormatPresets()[0]);
+}
 
 TListForm BuildListForm(const std::vector<TFormatRow>& rows, bool showNumbers) {
   TListForm form;

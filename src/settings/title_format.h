@@ -39,8 +39,12 @@ struct TListForm {
   std::vector<TFormatItem> Items;
 };
 
-inline bool ShowsTrackNumbers(const TListForm& form) { return form.FormatHeader % 10 == 1; }
-inline bool HasOmitGroup(const TListForm& form) { return form.FormatHeader > 9; }
+inline bool ShowsTrackNumbers(const TListForm& form) {
+  return form.FormatHeader % 10 == 1;
+}
+inline bool HasOmitGroup(const TListForm& form) {
+  return form.FormatHeader > 9;
+}
 
 // The header of a format: the omit and number flags, from the items and the number setting.
 int32_t MakeFormatHeader(const std::vector<TFormatItem>& items, bool showNumbers);

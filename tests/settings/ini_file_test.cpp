@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
 #include <string>
 
 #include "settings/memory_replacer.h"
@@ -38,10 +41,19 @@ TEST(IniEncodingTest, IntegersAreDecimalTextOrTheFallback) {
     const char* text;
     int32_t value;
   } cases[] = {
-      {"0", 0},          {"275", 275},   {"-500", -500},       {"+7", 7},
-      {"2147483647", 2147483647},        {"-2147483648", INT32_MIN},
-      {"2147483648", -1}, {"99999999999999999999", -1},      {"", -1},
-      {"-", -1},         {"12a", -1},    {"0x10", -1},         {"1 2", -1},
+      {"0", 0},
+      {"275", 275},
+      {"-500", -500},
+      {"+7", 7},
+      {"2147483647", 2147483647},
+      {"-2147483648", INT32_MIN},
+      {"2147483648", -1},
+      {"99999999999999999999", -1},
+      {"", -1},
+      {"-", -1},
+      {"12a", -1},
+      {"0x10", -1},
+      {"1 2", -1},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseIniInteger(c.text, -1), c.value) << c.text;
 }
@@ -61,8 +73,9 @@ TEST_F(IniFileTest, TypedValuesReadBackAsWritten) {
   ini.WriteWrapped("S", "Dash", " - ");
   ini.WriteWrapped("S", "Empty", "");
   ini.WriteString("S", "One", "x");
-  EXPECT_EQ(FileText(files, kPath),
-            "[S]\r\nInt=-123\r\nTrue=1\r\nFalse=0\r\nChar=,\r\nDash=/ - /\r\nEmpty=//\r\nOne=x\r\n");
+  EXPECT_EQ(
+      FileText(files, kPath),
+      "[S]\r\nInt=-123\r\nTrue=1\r\nFalse=0\r\nChar=,\r\nDash=/ - /\r\nEmpty=//\r\nOne=x\r\n");
   EXPECT_EQ(ini.ReadInteger("S", "Int", 0), -123);
   EXPECT_TRUE(ini.ReadBool("S", "True", false));
   EXPECT_FALSE(ini.ReadBool("S", "False", true));
@@ -138,6 +151,45 @@ TEST_F(IniFileTest, AFileTooLargeToReadIsNeverOverwritten) {
   EXPECT_FALSE(ini.Commit());
   EXPECT_EQ(replacer.Replaces, 0);
   EXPECT_EQ(FileText(files, kPath).size(), huge.size());
+}
+
+// A file whose read stops before its end, as on a read error.
+class ShortReadFiles : public IFiles {
+ public:
+  std::unique_ptr<IFile> OpenRead(const std::string&) override {
+    class ShortFile : public IFile {
+     public:
+      size_t Read(void* dst, size_t count) override {
+        size_t n = std::min(count, text_.size() - position_);
+        std::memcpy(dst, text_.data() + position_, n);
+        position_ += n;
+        return n;
+      }
+      size_t Write(const void*, size_t) override { return 0; }
+      bool Seek(int64_t) override { return false; }
+      int64_t Position() const override { return static_cast<int64_t>(position_); }
+      int64_t Size() const override { return 1000; }
+
+     private:
+      std::string text_ = "[S]\r\nA=1\r\n";
+      size_t position_ = 0;
+    };
+    return std::make_unique<ShortFile>();
+  }
+  std::unique_ptr<IFile> Create(const std::string&) override { return nullptr; }
+  bool FileExists(const std::string&) override { return true; }
+  bool FolderExists(const std::string&) override { return false; }
+  uint32_t LastError() const override { return 0; }
+};
+
+TEST(IniFileShortReadTest, APartlyReadFileIsNeitherBelievedNorOverwritten) {
+  ShortReadFiles files;
+  MemoryFiles elsewhere;
+  MemoryReplacer replacer(elsewhere);
+  IniFile ini(files, replacer, kPath);
+  EXPECT_EQ(ini.ReadInteger("S", "A", 9), 9);
+  EXPECT_FALSE(ini.WriteInteger("S", "B", 2));
+  EXPECT_EQ(replacer.Replaces, 0);
 }
 
 }  // namespace

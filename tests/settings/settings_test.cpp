@@ -18,11 +18,13 @@ auto Tie(const TWindowSettings& w) {
   return std::tie(w.Left, w.Top, w.Width, w.Height, w.State, w.Remain);
 }
 auto Tie(const TOptionSettings& o) {
-  return std::tie(o.VisibleChk, o.PlayTime, o.TimerMS, o.BreakMS, o.Correct, o.CorrectMS,
-                  o.PrevKey, o.NextKey, o.VisibleKey, o.MP3on3Path, o.MP3on3Stop, o.FontName,
-                  o.FontSize, o.FontPitch, o.Transparence);
+  return std::tie(o.VisibleChk, o.PlayTime, o.TimerMS, o.BreakMS, o.Correct, o.CorrectMS, o.PrevKey,
+                  o.NextKey, o.VisibleKey, o.MP3on3Path, o.MP3on3Stop, o.FontName, o.FontSize,
+                  o.FontPitch, o.Transparence);
 }
-auto Tie(const TPlaySettings& p) { return std::tie(p.No, p.Mode, p.Seed); }
+auto Tie(const TPlaySettings& p) {
+  return std::tie(p.No, p.Mode, p.Seed);
+}
 std::vector<std::pair<std::string, int32_t>> Items(const TListForm& form) {
   std::vector<std::pair<std::string, int32_t>> items;
   for (const TFormatItem& item : form.Items) items.emplace_back(item.Text, item.Code);
@@ -175,14 +177,10 @@ TEST_F(SettingsTest, StartUpReadsWinampAndPlayAsTheWindowExpectsThem) {
     int32_t no;
     int32_t mode;
   } cases[] = {
-      {"[Winamp]\r\nMinimized=1\r\n", -1, 0, 0},
-      {"[Winamp]\r\nMinimized=2\r\n", -2, 0, 0},
-      {"[Winamp]\r\nMinimized=5\r\n", 0, 0, 0},
-      {"[Winamp]\r\nMinimized=-2147483648\r\n", 0, 0, 0},
-      {"[Play]\r\nMode=5\r\n", 0, 0, 4},
-      {"[Play]\r\nMode=7\r\n", 0, 0, 7},
-      {"[Play]\r\nNo=12\r\n", 0, 12, 0},
-      {"[Play]\r\nNo=-3\r\n", 0, 0, 0},
+      {"[Winamp]\r\nMinimized=1\r\n", -1, 0, 0}, {"[Winamp]\r\nMinimized=2\r\n", -2, 0, 0},
+      {"[Winamp]\r\nMinimized=5\r\n", 0, 0, 0},  {"[Winamp]\r\nMinimized=-2147483648\r\n", 0, 0, 0},
+      {"[Play]\r\nMode=5\r\n", 0, 0, 4},         {"[Play]\r\nMode=7\r\n", 0, 0, 7},
+      {"[Play]\r\nNo=12\r\n", 0, 12, 0},         {"[Play]\r\nNo=-3\r\n", 0, 0, 0},
   };
   for (const auto& c : cases) {
     PutFile(files, kPath, c.file);
@@ -203,24 +201,42 @@ struct ListFormCase {
 TEST_F(SettingsTest, ListFormLoadsFromItsSection) {
   const ListFormCase cases[] = {
       {"no count: the default format, items ignored",
-       "Omit1=0\r\nItem1=2\r\nText1=\r\n", 11, {{"", 11}, {" - ", 10}, {"", 2}}},
-      {"count 0: the default format", "Count=0\r\nNumber=0\r\nItem1=2\r\n", 11,
+       "Omit1=0\r\nItem1=2\r\nText1=\r\n",
+       11,
        {{"", 11}, {" - ", 10}, {"", 2}}},
-      {"number 11 with a group loads both flags", "Count=1\r\nNumber=11\r\nOmit1=1\r\nItem1=1\r\n",
-       11, {{"", 11}}},
-      {"number 10 without a group still marks one", "Count=1\r\nNumber=10\r\nItem1=2\r\n", 10,
+      {"count 0: the default format",
+       "Count=0\r\nNumber=0\r\nItem1=2\r\n",
+       11,
+       {{"", 11}, {" - ", 10}, {"", 2}}},
+      {"number 11 with a group loads both flags",
+       "Count=1\r\nNumber=11\r\nOmit1=1\r\nItem1=1\r\n",
+       11,
+       {{"", 11}}},
+      {"number 10 without a group still marks one",
+       "Count=1\r\nNumber=10\r\nItem1=2\r\n",
+       10,
        {{"", 2}}},
       {"number missing shows numbers", "Count=1\r\nItem1=2\r\n", 1, {{"", 2}}},
-      {"unwrapped one-character text reads empty", "Count=1\r\nNumber=0\r\nText1=x\r\n", 0,
+      {"unwrapped one-character text reads empty",
+       "Count=1\r\nNumber=0\r\nText1=x\r\n",
+       0,
        {{"", 0}}},
-      {"quoted wrapped text keeps its blanks", "Count=1\r\nNumber=0\r\nText1=\"/ a /\"\r\n", 0,
+      {"quoted wrapped text keeps its blanks",
+       "Count=1\r\nNumber=0\r\nText1=\"/ a /\"\r\n",
+       0,
        {{" a ", 0}}},
-      {"text only on text items", "Count=1\r\nNumber=0\r\nItem1=2\r\nText1=/stray/\r\n", 0,
+      {"text only on text items",
+       "Count=1\r\nNumber=0\r\nItem1=2\r\nText1=/stray/\r\n",
+       0,
        {{"", 2}}},
-      {"missing items are empty texts", "Count=2\r\nNumber=0\r\nItem1=2\r\n", 0,
+      {"missing items are empty texts",
+       "Count=2\r\nNumber=0\r\nItem1=2\r\n",
+       0,
        {{"", 2}, {"", 0}}},
       {"negative count reads no item", "Count=-4\r\nNumber=1\r\nItem1=2\r\n", 1, {}},
-      {"huge omit does not overflow", "Count=1\r\nNumber=0\r\nOmit1=2000000000\r\nItem1=1\r\n", 0,
+      {"huge omit does not overflow",
+       "Count=1\r\nNumber=0\r\nOmit1=2000000000\r\nItem1=1\r\n",
+       0,
        {{"", INT32_MAX}}},
   };
   for (const ListFormCase& c : cases) {
@@ -290,8 +306,8 @@ TEST(SettingsShutDownTest, WindowPositionAndMinimizedAsSaved) {
   const struct {
     int32_t left, width, screenWidth, expected;
   } lefts[] = {
-      {-500, 275, 1024, 0}, {-275, 275, 1024, 0}, {-274, 275, 1024, -274},
-      {100, 275, 1024, 100}, {1023, 275, 1024, 1023}, {1024, 275, 1024, 749},
+      {-500, 275, 1024, 0},   {-275, 275, 1024, 0},    {-274, 275, 1024, -274},
+      {100, 275, 1024, 100},  {1023, 275, 1024, 1023}, {1024, 275, 1024, 749},
       {5000, 275, 1024, 749},
   };
   for (const auto& c : lefts) {
@@ -300,10 +316,11 @@ TEST(SettingsShutDownTest, WindowPositionAndMinimizedAsSaved) {
   const struct {
     int32_t top, height, screenHeight, expected;
   } tops[] = {
-      {-30, 116, 768, 0}, {-29, 116, 768, -29}, {767, 116, 768, 767}, {768, 116, 768, 652},
-      {768, 14, 768, 754},
+      {-30, 116, 768, 0},   {-29, 116, 768, -29}, {767, 116, 768, 767},
+      {768, 116, 768, 652}, {768, 14, 768, 754},
   };
-  for (const auto& c : tops) EXPECT_EQ(SavedTop(c.top, c.height, c.screenHeight), c.expected) << c.top;
+  for (const auto& c : tops)
+    EXPECT_EQ(SavedTop(c.top, c.height, c.screenHeight), c.expected) << c.top;
   const struct {
     int32_t minimized;
     bool docked;
@@ -322,7 +339,8 @@ TEST(SettingsPathTest, LiesInThePluginsFolderBesideTheHostProgram) {
     std::string program;
     std::string expected;
   } cases[] = {
-      {"C:\\Program Files\\Winamp\\winamp.exe", "C:\\Program Files\\Winamp\\Plugins\\gen_Varimo.ini"},
+      {"C:\\Program Files\\Winamp\\winamp.exe",
+       "C:\\Program Files\\Winamp\\Plugins\\gen_Varimo.ini"},
       {"C:\\\x95\x5C\\winamp.exe", "C:\\\x95\x5C\\Plugins\\gen_Varimo.ini"},
       {"C:\\\x95\x5Cwinamp.exe", "C:\\Plugins\\gen_Varimo.ini"},
       {"winamp.exe", "Plugins\\gen_Varimo.ini"},

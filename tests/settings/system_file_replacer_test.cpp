@@ -1,9 +1,8 @@
 #include <dirent.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstdlib>
@@ -76,7 +75,7 @@ TEST_F(SystemFileReplacerTest, AWriteCutShortLeavesTheOldFileWhole) {
   const std::string old = "[S]\r\nA=1\r\n";
   ASSERT_TRUE(replacer_->Replace(path_, old));
   // A file-size limit makes the new file's write fail half-way, as a full disk would.
-  rlimit saved {};
+  rlimit saved{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
   auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
   rlimit small = saved;

@@ -15,7 +15,9 @@ TTrackItem Track(std::string artist, std::string title) {
   return track;
 }
 
-TListForm Form(int32_t header, std::vector<TFormatItem> items) { return {header, std::move(items)}; }
+TListForm Form(int32_t header, std::vector<TFormatItem> items) {
+  return {header, std::move(items)};
+}
 
 struct LineCase {
   const char* name;
@@ -35,8 +37,18 @@ TEST(TitleFormatTest, TrackLinesReadAsTheFormatSays) {
   full.Track = "7";
   full.Year = "1999";
   full.FileName = "CD1\\07 Ti.mp3";
-  const TListForm everyKind = Form(0, {{"", 1}, {"|", 0}, {"", 2}, {"|", 0}, {"", 3}, {"|", 0},
-                                       {"", 4}, {"|", 0}, {"", 5}, {"|", 0}, {"", 6}, {"|", 0},
+  const TListForm everyKind = Form(0, {{"", 1},
+                                       {"|", 0},
+                                       {"", 2},
+                                       {"|", 0},
+                                       {"", 3},
+                                       {"|", 0},
+                                       {"", 4},
+                                       {"|", 0},
+                                       {"", 5},
+                                       {"|", 0},
+                                       {"", 6},
+                                       {"|", 0},
                                        {"", 9}});
   const LineCase cases[] = {
       {"default format", DefaultListForm(), "", Track("A", "T"), "A - T"},
@@ -53,8 +65,8 @@ TEST(TitleFormatTest, TrackLinesReadAsTheFormatSays) {
        Track("", "T"), "[]T"},
       {"a group adds its other kinds' texts, not their fields",
        Form(10, {{"", 12}, {"", 11}, {":", 10}, {"", 2}}), "", Track("A", "T"), "A:T"},
-      {"two groups apart are judged apart",
-       Form(10, {{"<", 10}, {"", 2}, {"", 11}, {">", 10}}), "", Track("", "T"), "<T"},
+      {"two groups apart are judged apart", Form(10, {{"<", 10}, {"", 2}, {"", 11}, {">", 10}}), "",
+       Track("", "T"), "<T"},
       {"negative codes show nothing", Form(0, {{"x", -1}, {"", 2}}), "", Track("A", "T"), "T"},
   };
   for (const LineCase& c : cases) {
@@ -75,7 +87,7 @@ TEST(TitleFormatTest, FileNameItemDropsFoldersAndExtension) {
       {"dir.d\\name", "name"},
       {"x:y.z", "x:y"},
       {"a.b:c", "a.b:c"},
-      {"\x83\x5C.mp3", "\x83\x5C"},                     // the second byte of a character is 0x5C
+      {"\x83\x5C.mp3", "\x83\x5C"},  // the second byte of a character is 0x5C
       {"d\\\x83\x5C\x83\x5C.mp3", "\x83\x5C\x83\x5C"},
       {"\x95\x5C\\x.mp3", "x"},
   };
@@ -90,8 +102,8 @@ TEST(TitleFormatTest, FlagsOfTheHeader) {
   const struct {
     int32_t header;
     bool numbers, group;
-  } cases[] = {{0, false, false}, {1, true, false}, {10, false, true}, {11, true, true},
-               {21, true, true}};
+  } cases[] = {
+      {0, false, false}, {1, true, false}, {10, false, true}, {11, true, true}, {21, true, true}};
   for (const auto& c : cases) {
     EXPECT_EQ(ShowsTrackNumbers(Form(c.header, {})), c.numbers) << c.header;
     EXPECT_EQ(HasOmitGroup(Form(c.header, {})), c.group) << c.header;
@@ -110,7 +122,9 @@ TEST(TitleFormatTest, OneArtistOnEveryTrackIsBlankedUnderAnOmitGroup) {
       {"case differs", DefaultListForm(), {"A", "a"}, false},
       {"single track", DefaultListForm(), {"A"}, true},
       {"header 21 acts as 11", Form(21, DefaultListForm().Items), {"A", "A"}, true},
-      {"no omit group", ListFormFromPreset({"", true, {{kFormatArtist, "", false}}}), {"A", "A"},
+      {"no omit group",
+       ListFormFromPreset({"", true, {{kFormatArtist, "", false}}}),
+       {"A", "A"},
        false},
   };
   for (const auto& c : cases) {
@@ -160,8 +174,8 @@ TEST(TitleFormatTest, RowsOfTheDialogBuildTheFormat) {
       EXPECT_EQ(built.Items[i].Text, direct.Items[i].Text) << preset.Caption;
     }
   }
-  TListForm odd = BuildListForm({{"", "ﾌｧｲﾙ名", "ignored"}, {"?", "ﾃｷｽﾄ", "x"}, {" *", "nope", ""}},
-                                false);
+  TListForm odd =
+      BuildListForm({{"", "ﾌｧｲﾙ名", "ignored"}, {"?", "ﾃｷｽﾄ", "x"}, {" *", "nope", ""}}, false);
   ASSERT_EQ(odd.Items.size(), 2u);
   EXPECT_EQ(odd.Items[0].Code, 6);
   EXPECT_EQ(odd.Items[0].Text, "");
