@@ -1,0 +1,98 @@
+#include "frame/varimo.h"
+
+#include <algorithm>
+
+namespace varimo {
+namespace {
+
+bool IsNormalState(int32_t state) { return state == kStateNormal || state == -kStateNormal; }
+bool IsSmallState(int32_t state) { return state == kStateSmall || state == -kStateSmall; }
+
+}  // namespace
+
+ModeItem ModeItemFor(int32_t mode) {
+  switch (mode) {
+    case kModeNormal: return ModeItem::kNormal;
+    case kModeRepeatSingle: return ModeItem::kRepeatSingle;
+    case kModeRepeatAlbum: return ModeItem::kRepeatAlbum;
+    case kModeShuffleAlbum: return ModeItem::kShuffleAlbum;
+    case kModeShuffleAll:
+    case kModeShuffleAllPending: return ModeItem::kShuffleAll;
+    default: return ModeItem::kNone;
+  }
+}
+
+void FormCreate(TVarimo& varimo, TPorts& ports) {
+  varimo.Settings = ReadSettings(ports.Ini);
+  const TSettings& settings = varimo.Settings;
+  TWindowState& window = varimo.Window;
+
+  window.Minimized = settings.Winamp.Minimized;
+  window.SavedHeight = settings.Window.Height;
+  window.State = settings.Window.State;
+  window.Remain = settings.Window.Remain;
+  TWindowBounds bounds = ports.Window.Bounds();
+  bounds.Left = settings.Window.Left;
+  bounds.Top = settings.Window.Top;
+  bounds.Width = settings.Window.Width;
+  // Any other State keeps the height the window was made with.
+  if (IsNormalState(window.State)) {
+    ports.Window.SetHeightLimits(kNormalMinHeight, 0);
+    bounds.Height = window.SavedHeight;
+  } else if (IsSmallState(window.State)) {
+    ports.Window.SetHeightLimits(kSmallHeight, kSmallHeight);
+    bounds.Height = kSmallHeight;
+  }
+  ports.Window.SetBounds(bounds);
+
+  varimo.Album.CurrentIndex = settings.Play.No;
+  varimo.Play.Mode = settings.Play.Mode;
+  varimo.Play.Seed = static_cast<uint32_t>(settings.Play.Seed);
+
+  ports.Transparency.AddLayeredStyle();
+  ApplyTransparency(varimo, ports.Transparency);
+}
+
+void HoldBackUntilAlbum(TVarimo& varimo) {
+  TWindowState& window = varimo.Window;
+  if (window.Minimized == 0 && varimo.Settings.Option.VisibleChk && window.State > 0) {
+    window.State = -window.State;
+  }
+}
+
+bool FormDestroy(TVarimo& varimo, TPorts& ports) {
+  TWindowState& window = varimo.Window;
+  TShutDownState saved;
+  saved.Delete = ExclusionString(varimo.Album.Tracks);
+  varimo.Album.Tracks.clear();
+
+  const TWindowBounds bounds = ports.Window.Bounds();
+  const TScreenSize screen = ports.Window.ScreenSize();
+  if (window.State == kStateNormal) window.SavedHeight = bounds.Height;
+  saved.Minimized = window.Minimized;
+  saved.Docked = window.Docked;
+  saved.Left = bounds.Left;
+  saved.Top = bounds.Top;
+  saved.Width = bounds.Width;
+  saved.Height = bounds.Height;
+  saved.SavedHeight = window.SavedHeight;
+  saved.State = window.State;
+  saved.Remain = window.Remain;
+  saved.ScreenWidth = screen.Width;
+  saved.ScreenHeight = screen.Height;
+  saved.CurrentIndex = varimo.Album.CurrentIndex;
+  saved.Mode = varimo.Play.Mode;
+  saved.Seed = static_cast<int32_t>(varimo.Play.Seed);
+  return WriteShutDownSections(ports.Ini, saved);
+}
+
+void ApplyTransparency(TVarimo& varimo, ITransparency& transparency) {
+  int32_t& setting = varimo.Settings.Option.Transparence;
+  if (setting == varimo.Window.AppliedTransparence) return;
+  // A value beyond 100 would wrap the opacity byte round to nearly invisible.
+  const int32_t percent = setting < 0 ? 100 : std::min(setting, 100);
+  if (!transparency.SetOpacity(static_cast<uint8_t>(percent * 255 / 100))) setting = -1;
+  varimo.Window.AppliedTransparence = setting;
+}
+
+}  // namespace varimo

@@ -1,0 +1,89 @@
+#include "fakes/engine_rig.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "engine/monitor.h"
+#include "support/container_builder.h"
+#include "support/mpeg_builder.h"
+
+namespace varimo {
+namespace {
+
+// 32 kbit/s keeps a minute of audio at 240 kB.
+MpegFrameSpec LowRate() {
+  MpegFrameSpec spec;
+  spec.BitrateIndex = 1;
+  return spec;
+}
+
+}  // namespace
+
+bool RigReplacer::Replace(const std::string& path, const std::string& bytes) {
+  ++Replaces;
+  disk_.Add(path, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+  return true;
+}
+
+EngineRig::EngineRig() {
+  Host.SetMainWindow(kRigHostWindow);
+  Window.HostMainWindow = kRigHostWindow;
+  Clock.OnSleep = [this](uint32_t ms) { Host.Advance(static_cast<int32_t>(ms)); };
+}
+
+int32_t EngineRig::AddZipAlbum(const std::string& path, const std::vector<int32_t>& trackMS) {
+  std::vector<ZipMemberSpec> members;
+  for (size_t i = 0; i < trackMS.size(); ++i) {
+    ZipMemberSpec member;
+    member.Name = std::to_string(i + 1) + ".mp3";
+    member.Data = MakeMp3OfDuration(trackMS[i], LowRate());
+    members.push_back(std::move(member));
+  }
+  Disk.Add(path, BuildZip(members));
+  return Host.AddEntry(path, std::accumulate(trackMS.begin(), trackMS.end(), 0));
+}
+
+int32_t EngineRig::AddPlainFile(const std::string& path, int32_t lengthMS) {
+  Disk.Add(path, MakeMp3OfDuration(lengthMS, LowRate()));
+  return Host.AddEntry(path, lengthMS);
+}
+
+int32_t EngineRig::AddMissingFile(const std::string& path, int32_t lengthMS) {
+  return Host.AddEntry(path, lengthMS);
+}
+
+void EngineRig::PutIni(const std::string& text) {
+  Disk.Add(kRigIniPath, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+std::string EngineRig::IniText() const {
+  const std::vector<uint8_t>* bytes = Disk.Find(kRigIniPath);
+  return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+}
+
+void EngineRig::StartUp() {
+  FormCreate(Varimo, Ports);
+  HoldBackUntilAlbum(Varimo);
+  View.LoadSkin(true);
+  // The rows a list of this height holds in the settings' font.
+  Varimo.Window.VisibleRows =
+      (Window.Bounds().Height - 60) / std::max(Varimo.Settings.Option.FontSize, 1);
+  Window.StartTimer(Varimo.Settings.Option.TimerMS);
+}
+
+bool EngineRig::ShutDown() { return FormDestroy(Varimo, Ports); }
+
+void EngineRig::Tick() { TimerTimer(Varimo, Ports); }
+
+void EngineRig::Run(int32_t ms) {
+  while (ms > 0) {
+    const int32_t step =
+        Window.TimerRunning && Window.TimerInterval > 0 ? std::min(ms, Window.TimerInterval) : ms;
+    Clock.Now += static_cast<uint32_t>(step);
+    Host.Advance(step);
+    ms -= step;
+    if (Window.TimerRunning) Tick();
+  }
+}
+
+}  // namespace varimo

@@ -1,0 +1,76 @@
+#pragma once
+// The album engine wired to a simulated host, in-memory files and an INI file, and the fake
+// window, clock, translucency and view ports: start-up, ticks, play and shut-down run end to
+// end as they do in the plug-in.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fakes/fake_ports.h"
+#include "fakes/memory_files.h"
+#include "fakes/sim_host.h"
+#include "frame/varimo.h"
+#include "platform/atomic_file.h"
+#include "settings/ini_file.h"
+
+namespace varimo {
+
+constexpr char kRigIniPath[] = "C:\\Winamp\\Plugins\\gen_Varimo.ini";
+constexpr THostHandle kRigHostWindow = 0x1234;
+
+// Replaces in-memory files whole and counts how often.
+class RigReplacer : public IFileReplacer {
+ public:
+  explicit RigReplacer(MemoryFiles& disk) : disk_(disk) {}
+  bool Replace(const std::string& path, const std::string& bytes) override;
+  int Replaces = 0;
+
+ private:
+  MemoryFiles& disk_;
+};
+
+class EngineRig {
+ public:
+  EngineRig();
+  EngineRig(const EngineRig&) = delete;
+  EngineRig& operator=(const EngineRig&) = delete;
+
+  // A ZIP of stored MP3 members of these lengths, added to the files and to the host's
+  // playlist (its length the sum). Returns the playlist index.
+  int32_t AddZipAlbum(const std::string& path, const std::vector<int32_t>& trackMS);
+  // An MP3 file without album information.
+  int32_t AddPlainFile(const std::string& path, int32_t lengthMS);
+  // A playlist entry whose file does not exist.
+  int32_t AddMissingFile(const std::string& path, int32_t lengthMS);
+
+  void PutIni(const std::string& text);
+  std::string IniText() const;
+
+  // What the plug-in's start-up does up to the first tick: the window is created from the
+  // settings, the skin is loaded, the list is laid out and the timer runs.
+  void StartUp();
+  bool ShutDown();
+  void Tick();
+  // Lets ms pass: the host plays on, and the timer ticks at its interval while it runs.
+  void Run(int32_t ms);
+
+  TAlbumState& Album() { return Varimo.Album; }
+  TPlayState& Play() { return Varimo.Play; }
+  TWindowState& Win() { return Varimo.Window; }
+  int32_t Current() const { return Varimo.Album.CurrentIndex; }
+
+  SimHost Host;
+  MemoryFiles Disk;
+  CountingFiles Files{Disk};
+  RigReplacer Replacer{Disk};
+  IniFile Ini{Files, Replacer, kRigIniPath};
+  FakeWindow Window;
+  FakeClock Clock;
+  FakeView View{Host};
+  FakeTransparency Transparency;
+  TPorts Ports{Host, Files, Ini, Window, Clock, View, Transparency};
+  TVarimo Varimo;
+};
+
+}  // namespace varimo
