@@ -1,0 +1,184 @@
+#include "window/paint.h"
+
+#include "window/paint_rows.h"
+#include "window/paint_small.h"
+#include "window/paint_time.h"
+
+namespace varimo {
+namespace {
+
+constexpr int kPressedThumbOffset = 9;
+
+void Copy(ICanvas& canvas, TSkinPiece piece, bool alternate, const TSkinRect& to) {
+  canvas.CopyRect(TCanvasBitmap::Skin, SkinPieceRect(piece, alternate), to);
+}
+
+void CopyGlyph(ICanvas& canvas, const TGlyphPiece& glyph) {
+  canvas.CopyRect(TCanvasBitmap::Glyphs, GlyphCellRect(glyph.Cell), glyph.To);
+}
+
+void PaintTitleBar(ICanvas& canvas, int width, bool active) {
+  const bool inactive = !active;
+  Copy(canvas, TSkinPiece::TopLeftCorner, inactive, {0, 0, kFrameTileWidth, kTitleBarHeight});
+  for (int x = kFrameTileWidth; x < width - kFrameTileWidth; x += kFrameTileWidth) {
+    Copy(canvas, TSkinPiece::TopFiller, inactive, {x, 0, x + kFrameTileWidth, kTitleBarHeight});
+  }
+  const int titleHalf = SkinPieceRect(TSkinPiece::Title).Width() / 2;
+  Copy(canvas, TSkinPiece::Title, inactive,
+       {width / 2 - titleHalf, 0, width / 2 + titleHalf, kTitleBarHeight});
+  Copy(canvas, TSkinPiece::TopRightCorner, inactive,
+       {width - kFrameTileWidth, 0, width, kTitleBarHeight});
+}
+
+void PaintSides(ICanvas& canvas, int width, int height) {
+  for (int y = kTitleBarHeight; y < height - kSideTileHeight; y += kSideTileHeight) {
+    Copy(canvas, TSkinPiece::LeftSide, false, {0, y, kFrameTileWidth, y + kSideTileHeight});
+    Copy(canvas, TSkinPiece::RightSide, false,
+         {width - kFrameTileWidth, y, width, y + kSideTileHeight});
+  }
+}
+
+TSkinRect ListFillRect(int width, int height) {
+  return {kListFillLeft, kTitleBarHeight, width - kListFillRightMargin,
+          height - kBottomPanelHeight};
+}
+
+void PaintRows(ICanvas& canvas, const TPaintSkin& skin, const TPaintWindow& window,
+               const TAlbumState& album, const TOptionSettings& options, const TListForm& form) {
+  canvas.SetFont(ListFont(options.FontName, options.FontSize));
+  const TTextMeasure measure = [&canvas](std::string_view text) { return canvas.TextWidth(text); };
+  const std::vector<TRowPaint> rows = PrepareRows(
+      window, skin.Colors, album.Tracks, album.CurrentIndex, form, options.FontSize, measure);
+  // A font whose characters stand taller than the row pitch stays inside the list.
+  canvas.SetClip(ListFillRect(window.Width, window.Height));
+  for (const TRowPaint& row : rows) {
+    if (row.SelectionBar) canvas.FillRect(*row.SelectionBar, skin.Colors.ColorSelectedBG);
+    canvas.SetTextColor(row.TextColor);
+    for (const TRowText& text : row.Texts) canvas.DrawString(text.X, row.Top, text.Text);
+  }
+  canvas.ClearClip();
+}
+
+void PaintBottom(ICanvas& canvas, int width, int height) {
+  const int top = height - kBottomPanelHeight;
+  const int leftWidth = SkinPieceRect(TSkinPiece::BottomLeft).Width();
+  const int rightWidth = SkinPieceRect(TSkinPiece::BottomRight).Width();
+  Copy(canvas, TSkinPiece::BottomLeft, false, {0, top, leftWidth, height});
+  for (int x = leftWidth; x < width - rightWidth; x += kFrameTileWidth) {
+    Copy(canvas, TSkinPiece::BottomFiller, false, {x, top, x + kFrameTileWidth, height});
+  }
+  Copy(canvas, TSkinPiece::BottomRight, false, {width - rightWidth, top, width, height});
+}
+
+bool ShowsPlayback(const TAlbumState& album, const TPaintPlay& play) {
+  return play.HostState != 0 && album.AlbumKind != kAlbumNone;
+}
+
+TScrollThumb PaintNormalWindow(ICanvas& canvas, const TPaintSkin& skin, const TPaintWindow& window,
+                               const TAlbumState& album, const TOptionSettings& options,
+                               const TListForm& form, const TPaintPlay& play) {
+  const int width = window.Width;
+  const int height = window.Height;
+  PaintTitleBar(canvas, width, window.Active);
+  PaintSides(canvas, width, height);
+  canvas.FillRect(ListFillRect(width, height), skin.Colors.ColorNormalBG);
+  PaintRows(canvas, skin, window, album, options, form);
+  PaintBottom(canvas, width, height);
+  const TScrollThumb thumb =
+      ScrollThumb(height, album.Tracks.size(), window.VisibleRows, window.TopIndex);
+  Copy(canvas, TSkinPiece::ScrollThumb, window.ScrollThumbPressed,
+       ScrollThumbRect(width, thumb.ThumbY));
+  if (ShowsPlayback(album, play)) {
+    DrawTimeDisplay(canvas, width, height, play.TimeDigits, play.Remain);
+    DrawPositionThumb(canvas, width, height, skin.OwnLayout,
+                      window.PositionBarPressed ? kPressedThumbOffset : 0, play.PositionFraction);
+  }
+  return thumb;
+}
+
+void PaintSmallWindow(ICanvas& canvas, const TPaintSkin& skin, const TPaintWindow& window,
+                      const TAlbumState& album, const TOptionSettings& options,
+                      const TListForm& form, const TPaintPlay& play) {
+  const int width = window.Width;
+  const int rightWidth = SkinPieceRect(TSkinPiece::SmallRight).Width();
+  Copy(canvas, TSkinPiece::SmallLeft, false, {0, 0, kFrameTileWidth, kSmallWindowHeight});
+  for (int x = kFrameTileWidth; x < width - rightWidth; x += kFrameTileWidth) {
+    Copy(canvas, TSkinPiece::SmallFiller, false, {x, 0, x + kFrameTileWidth, kSmallWindowHeight});
+  }
+  Copy(canvas, TSkinPiece::SmallRight, !window.Active,
+       {width - rightWidth, 0, width, kSmallWindowHeight});
+  // A current index the list does not hold (a list shorter than the one it was set for) has
+  // no line to show.
+  const int current = album.CurrentIndex;
+  if (current < 0 || static_cast<size_t>(current) >= album.Tracks.size()) return;
+  const TTrackItem& track = album.Tracks[static_cast<size_t>(current)];
+
+  canvas.SetFont(SmallWindowFont(options.FontName));
+  canvas.SetTextColor(skin.Colors.ColorMbFG);
+  const std::string line = FormatTrackLine(form, SmallLinePrefix(current), track);
+  for (const TSmallPiece& piece : PrepareSmallLine(line, width, options.FontPitch)) {
+    if (piece.IsGlyph) {
+      CopyGlyph(canvas, piece.Glyph);
+    } else {
+      canvas.DrawString(piece.X, piece.Y, piece.Text);
+    }
+  }
+  if (options.PlayTime && ShowsPlayback(album, play)) {
+    DrawSmallTime(canvas, width, play.TimeDigits, play.Remain);
+  } else {
+    for (const TGlyphPiece& glyph : SmallTrackTimeGlyphs(track.Time, width)) {
+      CopyGlyph(canvas, glyph);
+    }
+  }
+}
+
+}  // namespace
+
+std::optional<TScrollThumb> PaintWindow(ICanvas& canvas, const TPaintSkin& skin,
+                                        const TPaintWindow& window, const TAlbumState& album,
+                                        const TOptionSettings& options, const TListForm& form,
+                                        const TPaintPlay& play) {
+  if (window.State == 1) {
+    return PaintNormalWindow(canvas, skin, window, album, options, form, play);
+  }
+  if (window.State == 2) PaintSmallWindow(canvas, skin, window, album, options, form, play);
+  return std::nullopt;
+}
+
+void DrawTimeDisplay(ICanvas& canvas, int width, int height, const TTimeDigits& digits,
+                     bool remain) {
+  for (const TGlyphPiece& glyph : TimeDisplayGlyphs(digits, remain, width, height)) {
+    CopyGlyph(canvas, glyph);
+  }
+}
+
+void BlankTimeDisplay(ICanvas& canvas, int width, int height) {
+  Copy(canvas, TSkinPiece::TimeBackground, false, TimeDisplayRect(width, height));
+}
+
+void DrawSmallTime(ICanvas& canvas, int width, const TTimeDigits& digits, bool remain) {
+  for (const TGlyphPiece& glyph : SmallTimeGlyphs(digits, remain, width)) {
+    CopyGlyph(canvas, glyph);
+  }
+}
+
+void DrawPositionThumb(ICanvas& canvas, int width, int height, bool ownLayout, int offset,
+                       double fraction) {
+  const TSkinRect to = PositionThumbRect(width, height, fraction);
+  if (offset < 0) {
+    canvas.CopyRect(TCanvasBitmap::Skin, PositionBarBackground(PositionThumbOffset(fraction)), to);
+    return;
+  }
+  const bool pressed = offset > 0;
+  if (ownLayout) {
+    Copy(canvas, TSkinPiece::PositionThumb, pressed, to);
+    return;
+  }
+  // Other skins have no position thumb; the scroll thumb's ends make one.
+  const TPositionThumbSource source = PositionThumbSource(false, pressed);
+  const int middle = to.Top + source.Upper.Height();
+  canvas.CopyRect(TCanvasBitmap::Skin, source.Upper, {to.Left, to.Top, to.Right, middle});
+  canvas.CopyRect(TCanvasBitmap::Skin, source.Lower, {to.Left, middle, to.Right, to.Bottom});
+}
+
+}  // namespace varimo
