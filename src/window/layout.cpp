@@ -38,6 +38,14 @@ TFontMetrics MeasureFontMetrics(ICanvas& canvas, const TFontSpec& font) {
   return {canvas.TextWidth("0"), canvas.TextWidth(":")};
 }
 
+const TFontMetrics& FontMetricsCache::Get(ICanvas& canvas, const TFontSpec& font) {
+  if (!font_ || !(*font_ == font)) {
+    metrics_ = MeasureFontMetrics(canvas, font);
+    font_ = font;
+  }
+  return metrics_;
+}
+
 int TimeColumnX(int width, const TFontMetrics& metrics) {
   // A colon as wide as a digit would leave the minutes and seconds looking glued together
   // in a fixed-pitch font, so it gets half a digit more room.

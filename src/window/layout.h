@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,16 @@ TFontSpec SmallWindowFont(const std::string& face);
 
 // Selects font on the canvas and measures it.
 TFontMetrics MeasureFontMetrics(ICanvas& canvas, const TFontSpec& font);
+
+// The widths of the font measured last: a font is measured once, not at every repaint.
+class FontMetricsCache {
+ public:
+  const TFontMetrics& Get(ICanvas& canvas, const TFontSpec& font);
+
+ private:
+  std::optional<TFontSpec> font_;
+  TFontMetrics metrics_;
+};
 
 // x of the time column: room for four digits and the colon left of the scroll bar.
 int TimeColumnX(int width, const TFontMetrics& metrics);

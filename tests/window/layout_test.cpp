@@ -236,5 +236,17 @@ TEST(LayoutTest, FontMetricsAreMeasuredInTheGivenFont) {
   EXPECT_EQ(canvas.Calls()[0].Font, (TFontSpec{"MS UI Gothic", -10, false, kShiftJisCharset}));
 }
 
+TEST(LayoutTest, FontMetricsAreMeasuredOncePerFont) {
+  RecordingCanvas canvas(6);
+  FontMetricsCache cache;
+  const TFontSpec small = ListFont("MS UI Gothic", 10);
+  const TFontSpec large = ListFont("MS UI Gothic", 12);
+  EXPECT_EQ(cache.Get(canvas, small).DigitWidth, 6);
+  canvas.SetByteWidth('0', 7);
+  EXPECT_EQ(cache.Get(canvas, small).DigitWidth, 6);  // not measured again
+  EXPECT_EQ(cache.Get(canvas, large).DigitWidth, 7);
+  EXPECT_EQ(canvas.CallsOf(TCanvasCallKind::Font).size(), 2u);
+}
+
 }  // namespace
 }  // namespace varimo

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fakes/recording_canvas.h"
+#include "window/paint_view.h"
 
 namespace varimo {
 namespace {
@@ -329,6 +330,43 @@ TEST(PaintTest, HiddenWindowPaintsNothing) {
     const Repaint repaint(window, Album(3));
     EXPECT_TRUE(repaint.Canvas.Calls().empty()) << state;
     EXPECT_FALSE(repaint.Thumb.has_value()) << state;
+  }
+}
+
+TEST(PaintTest, MainWindowStateDrivesTheRepaint) {
+  struct Case {
+    int32_t DragMode;
+    bool ScrollPressed;
+    bool ThumbPressed;
+  };
+  const Case cases[] = {
+      {0, false, false}, {kDragScrollThumb, true, false}, {kDragPosition, false, true}};
+  for (const Case& c : cases) {
+    TVarimo varimo;
+    varimo.Album = Album(20, 3);
+    varimo.Window.State = kStateNormal;
+    varimo.Window.VisibleRows = 5;
+    varimo.Window.DragMode = c.DragMode;
+    varimo.Window.Remain = true;
+    varimo.Play.HostState = kHostPlaying;
+    varimo.Play.TimeDigits = {0, 1, 2, 3};
+    RecordingCanvas canvas;
+    const auto thumb =
+        PaintMainWindow(canvas, varimo, Skin(), TWindowBounds{0, 0, 300, 145}, 246, {6, 6});
+    ASSERT_TRUE(thumb.has_value());
+    EXPECT_DOUBLE_EQ(thumb->ScrollStep, 69.0 / 15);
+    EXPECT_EQ(DestinationsOf(canvas, TSkinPiece::ScrollThumb, c.ScrollPressed).size(), 1u)
+        << c.DragMode;
+    EXPECT_EQ(DestinationsOf(canvas, TSkinPiece::PositionThumb, c.ThumbPressed).size(), 1u)
+        << c.DragMode;
+    // The window's Remain puts the minus sign in the bottom panel.
+    std::vector<TSkinRect> minus;
+    for (const TCanvasCall& call : canvas.CallsOf(TCanvasCallKind::Copy)) {
+      if (call.Source == TCanvasBitmap::Glyphs && call.From == GlyphCellRect(GlyphMinus)) {
+        minus.push_back(call.To);
+      }
+    }
+    EXPECT_EQ(minus, (std::vector<TSkinRect>{{218, 130, 223, 136}})) << c.DragMode;
   }
 }
 
