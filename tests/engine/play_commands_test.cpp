@@ -9,21 +9,6 @@
 namespace varimo {
 namespace {
 
-// The host requests after mark, as "ipc:code:argument" and "cmd:code", skipping the
-// play-state polls.
-std::vector<std::string> Requests(const SimHost& host, size_t mark) {
-  std::vector<std::string> out;
-  for (size_t i = mark; i < host.Log().size(); ++i) {
-    const THostRecord& r = host.Log()[i];
-    if (r.Kind == HostRequestKind::Command) {
-      out.push_back("cmd:" + std::to_string(r.Code));
-    } else if (r.Kind == HostRequestKind::Ipc && r.Code != kIpcPlayState) {
-      out.push_back("ipc:" + std::to_string(r.Code) + ":" + std::to_string(r.Argument));
-    }
-  }
-  return out;
-}
-
 using Strings = std::vector<std::string>;
 
 // An album of tracks of 10 s each straight in the model, and a host entry as long, playing
@@ -54,7 +39,7 @@ TEST(PlayCommands, PlayTrackStartsAStoppedHostThenJumps) {
   size_t mark = rig.Host.LogMark();
   PlayTrack(rig.Varimo, rig.Ports, false);
 
-  EXPECT_EQ(Requests(rig.Host, mark), (Strings{"cmd:40045", "ipc:106:20000"}));
+  EXPECT_EQ(rig.Steering(mark), (Strings{"cmd:40045", "ipc:106:20000"}));
   // Polled until the host answered playing, then 100 ms more.
   EXPECT_EQ(rig.Host.CountIpc(kIpcPlayState, mark), 6u);
   EXPECT_EQ(rig.Clock.Slept, 5u + 100u);
@@ -78,7 +63,7 @@ TEST(PlayCommands, PlayTrackGivesUpOnAHostThatNeverStarts) {
   size_t mark = rig.Host.LogMark();
   PlayTrack(rig.Varimo, rig.Ports, false);
 
-  EXPECT_EQ(Requests(rig.Host, mark), (Strings{"cmd:40045"}));
+  EXPECT_EQ(rig.Steering(mark), (Strings{"cmd:40045"}));
   EXPECT_GE(rig.Clock.Slept, kHostStartLimitMS - 1);
   EXPECT_LE(rig.Clock.Slept, kHostStartLimitMS);
   EXPECT_EQ(rig.Album().SeekBaseMS, 777);
@@ -108,7 +93,7 @@ TEST(PlayCommands, PlayTrackSendsPlayForATrackAtTheStartAndJumpsOtherwise) {
     rig.Play().HostState = c.state;
     size_t mark = rig.Host.LogMark();
     PlayTrack(rig.Varimo, rig.Ports, c.resume);
-    EXPECT_EQ(Requests(rig.Host, mark), c.expected) << c.name;
+    EXPECT_EQ(rig.Steering(mark), c.expected) << c.name;
     EXPECT_EQ(rig.Host.ActualState(), c.expectedState) << c.name;
     EXPECT_EQ(rig.Album().SeekBaseMS, c.track * 10000) << c.name;
   }
@@ -178,7 +163,7 @@ TEST(PlayCommands, PreviousAndNextFollowThePlayMode) {
     } else {
       PlayPrevious(rig.Varimo, rig.Ports);
     }
-    EXPECT_EQ(Requests(rig.Host, mark), c.expected) << c.name;
+    EXPECT_EQ(rig.Steering(mark), c.expected) << c.name;
     EXPECT_EQ(rig.Current(), c.expectedCurrent) << c.name;
     EXPECT_EQ(rig.Play().Mode, c.expectedMode) << c.name;
     const bool played = c.expected.front().rfind("ipc:106", 0) == 0;

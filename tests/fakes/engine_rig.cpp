@@ -75,6 +75,26 @@ bool EngineRig::ShutDown() { return FormDestroy(Varimo, Ports); }
 
 void EngineRig::Tick() { TimerTimer(Varimo, Ports); }
 
+std::vector<std::string> EngineRig::Steering(size_t mark) const {
+  std::vector<std::string> out;
+  for (size_t i = mark; i < Host.Log().size(); ++i) {
+    const THostRecord& r = Host.Log()[i];
+    if (r.Kind == HostRequestKind::Command) {
+      out.push_back("cmd:" + std::to_string(r.Code));
+      continue;
+    }
+    switch (r.Code) {
+      case kIpcSkin:
+      case kIpcPlayState:
+      case kIpcListPosition:
+      case kIpcEntryPath:
+      case kIpcPositionMS: break;
+      default: out.push_back("ipc:" + std::to_string(r.Code) + ":" + std::to_string(r.Argument));
+    }
+  }
+  return out;
+}
+
 void EngineRig::Run(int32_t ms) {
   while (ms > 0) {
     const int32_t step =

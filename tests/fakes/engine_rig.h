@@ -55,6 +55,10 @@ class EngineRig {
   // Lets ms pass: the host plays on, and the timer ticks at its interval while it runs.
   void Run(int32_t ms);
 
+  // The host requests after mark other than the monitor's polls (skin, play state, list
+  // position, entry path, position): "ipc:<code>:<argument>" or "cmd:<code>".
+  std::vector<std::string> Steering(size_t mark) const;
+
   TAlbumState& Album() { return Varimo.Album; }
   TPlayState& Play() { return Varimo.Play; }
   TWindowState& Win() { return Varimo.Window; }
