@@ -39,7 +39,8 @@ TEST(IniTextTest, FindsValuesByThePrivateProfileRules) {
       {"Shift-JIS name matches itself", "[S]\r\n\x82\x61=1\r\n", "s", "\x82\x61", "1"},
   };
   for (const FindCase& c : cases) {
-    std::optional<std::string_view> found = TIniText(c.file).Find(c.section, c.key);
+    const TIniText text(c.file);  // Find's answer points into the text
+    std::optional<std::string_view> found = text.Find(c.section, c.key);
     std::optional<std::string> got;
     if (found) got = std::string(*found);
     EXPECT_EQ(got, c.expected) << c.name;
