@@ -50,7 +50,8 @@ struct SteadyRig {
 
 // A tick that ended before following playback would measure nothing of interest.
 void CheckFollowing(benchmark::State& state, SteadyRig& steady) {
-  if (steady.rig.Varimo.Album.LoadState != kLoadPlaying || steady.rig.Varimo.Album.CurrentIndex != 4) {
+  if (steady.rig.Varimo.Album.LoadState != kLoadPlaying ||
+      steady.rig.Varimo.Album.CurrentIndex != 4) {
     state.SkipWithError("the monitor is not following the album");
   }
 }

@@ -5,7 +5,9 @@
 namespace varimo {
 namespace {
 
-int32_t TrackCount(const TAlbumState& album) { return static_cast<int32_t>(album.Tracks.size()); }
+int32_t TrackCount(const TAlbumState& album) {
+  return static_cast<int32_t>(album.Tracks.size());
+}
 
 bool NamesTrack(const TAlbumState& album, int32_t index) {
   return index >= 0 && index < TrackCount(album);
@@ -103,9 +105,13 @@ void PlayTrack(TVarimo& varimo, TPorts& ports, bool resume) {
   ports.Window.StartTimer(varimo.Settings.Option.TimerMS);
 }
 
-void PlayPrevious(TVarimo& varimo, TPorts& ports) { PlayNeighbour(varimo, ports, -1); }
+void PlayPrevious(TVarimo& varimo, TPorts& ports) {
+  PlayNeighbour(varimo, ports, -1);
+}
 
-void PlayNext(TVarimo& varimo, TPorts& ports) { PlayNeighbour(varimo, ports, 1); }
+void PlayNext(TVarimo& varimo, TPorts& ports) {
+  PlayNeighbour(varimo, ports, 1);
+}
 
 void SwitchShuffleAllFile(TPlayState& play, IHost& host) {
   host.SetShuffle(true);
@@ -135,6 +141,8 @@ void PopupPlayItemClick(TVarimo& varimo, TPorts& ports) {
   PlayTrack(varimo, ports, false);
 }
 
-void PopupModeClick(TPlayState& play, int32_t tag) { play.Mode = tag; }
+void PopupModeClick(TPlayState& play, int32_t tag) {
+  play.Mode = tag;
+}
 
 }  // namespace varimo

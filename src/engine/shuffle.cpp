@@ -12,9 +12,13 @@ int64_t ShuffleStride(int64_t count, uint32_t seed) {
   return 19 * count / kShuffleDivisors[seed % kShuffleDivisors.size()];
 }
 
-int32_t Count(const TTrackList& tracks) { return static_cast<int32_t>(tracks.size()); }
+int32_t Count(const TTrackList& tracks) {
+  return static_cast<int32_t>(tracks.size());
+}
 
-bool IsPlayedThisRound(const TTrackItem& track) { return track.Mark % 100 != 0; }
+bool IsPlayedThisRound(const TTrackItem& track) {
+  return track.Mark % 100 != 0;
+}
 
 // A remainder in 0..divisor-1 whatever the sign of value.
 int32_t Wrap(int64_t value, int32_t divisor) {
@@ -36,8 +40,8 @@ int32_t NthPlayable(const TTrackList& tracks, int32_t k) {
 // opens more than two rounds leaves no candidate), starts the counting over.
 void PrepareNewRound(TTrackList& tracks, int32_t& currentIndex, int32_t prev) {
   const int32_t count = Count(tracks);
-  bool reset = std::any_of(tracks.begin(), tracks.end(),
-                           [](const TTrackItem& t) { return t.Mark >= 500; });
+  bool reset =
+      std::any_of(tracks.begin(), tracks.end(), [](const TTrackItem& t) { return t.Mark >= 500; });
   if (!reset) {
     if (AdvanceToMarkBelow(tracks, currentIndex, 0, 200) == count) {
       reset = true;
@@ -136,8 +140,9 @@ void PickShuffleAllTrack(const TTrackList& tracks, int32_t& currentIndex, uint32
   currentIndex = Wrap(stride + tracks[currentIndex].LengthMS + history.Index, count);
 
   auto inHistory = [&](int32_t track) {
-    return std::any_of(history.Entries.begin(), history.Entries.end(),
-                       [&](const TShuffleEntry& e) { return e.Entry == listPos && e.Track == track; });
+    return std::any_of(history.Entries.begin(), history.Entries.end(), [&](const TShuffleEntry& e) {
+      return e.Entry == listPos && e.Track == track;
+    });
   };
   if (inHistory(currentIndex)) {
     bool found = false;

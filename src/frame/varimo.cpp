@@ -5,8 +5,12 @@
 namespace varimo {
 namespace {
 
-bool IsNormalState(int32_t state) { return state == kStateNormal || state == -kStateNormal; }
-bool IsSmallState(int32_t state) { return state == kStateSmall || state == -kStateSmall; }
+bool IsNormalState(int32_t state) {
+  return state == kStateNormal || state == -kStateNormal;
+}
+bool IsSmallState(int32_t state) {
+  return state == kStateSmall || state == -kStateSmall;
+}
 
 }  // namespace
 

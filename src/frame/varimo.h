@@ -37,7 +37,7 @@ constexpr int32_t kDragPosition = 5;
 
 // The window's own state. Its position and size live in the window itself (IWindow).
 struct TWindowState {
-  int32_t State = kStateNormal;  // 1 normal, 2 small; negative while hidden
+  int32_t State = kStateNormal;            // 1 normal, 2 small; negative while hidden
   int32_t SavedHeight = kNormalMinHeight;  // the normal window's height
   // 0 the host's main window is shown, 1 it was minimised; -1 or -2 as read at start-up and
   // not yet confirmed by the host (-2: the window was docked to it).

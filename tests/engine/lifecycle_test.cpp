@@ -28,8 +28,7 @@ TEST(FormCreate, SizesTheWindowByItsSavedState) {
       {"a saved height below the minimum", "State=1\r\nHeight=50\r\n", 116, 116, 0, 1, 50},
       {"small", "State=2\r\nHeight=203\r\n", 14, 14, 14, 2, 203},
       {"small, hidden", "State=-2\r\nHeight=203\r\n", 14, 14, 14, -2, 203},
-      {"unknown state keeps the designed height", "State=9\r\nHeight=203\r\n", 116, 0, 0, 9,
-       203},
+      {"unknown state keeps the designed height", "State=9\r\nHeight=203\r\n", 116, 0, 0, 9, 203},
   };
   for (const Case& c : cases) {
     EngineRig rig;
@@ -53,10 +52,10 @@ TEST(FormCreate, TakesOverThePlayStateAndChecksTheModeItem) {
     int32_t expectedMode;
     ModeItem expectedItem;
   } cases[] = {
-      {0, 0, ModeItem::kNormal},           {1, 1, ModeItem::kRepeatSingle},
-      {2, 2, ModeItem::kRepeatAlbum},      {3, 3, ModeItem::kShuffleAlbum},
-      {4, 4, ModeItem::kShuffleAll},       {5, 4, ModeItem::kShuffleAll},
-      {7, 7, ModeItem::kNone},             {-1, -1, ModeItem::kNone},
+      {0, 0, ModeItem::kNormal},      {1, 1, ModeItem::kRepeatSingle},
+      {2, 2, ModeItem::kRepeatAlbum}, {3, 3, ModeItem::kShuffleAlbum},
+      {4, 4, ModeItem::kShuffleAll},  {5, 4, ModeItem::kShuffleAll},
+      {7, 7, ModeItem::kNone},        {-1, -1, ModeItem::kNone},
   };
   for (const Case& c : cases) {
     EngineRig rig;

@@ -78,8 +78,8 @@ TEST(MonitorProperty, RandomUseKeepsEveryInvariant) {
 
     for (int step = 0; step < 4000; ++step) {
       const int32_t op = pick(0, 15);
-      const std::string where = "seed " + std::to_string(seed) + " step " +
-                                std::to_string(step) + " op " + std::to_string(op);
+      const std::string where = "seed " + std::to_string(seed) + " step " + std::to_string(step) +
+                                " op " + std::to_string(op);
       reenter = pick(0, 9) == 0;
       const int32_t count = static_cast<int32_t>(rig.Album().Tracks.size());
       auto act = [&] {
@@ -92,16 +92,15 @@ TEST(MonitorProperty, RandomUseKeepsEveryInvariant) {
             rig.Host.Place(rig.Host.ActualEntry(), pick(0, 40000), rig.Host.ActualState());
             break;
           case 5: rig.Host.Place(pick(0, entries - 1), pick(0, 3000), kHostPlaying); break;
-          case 6:
-            rig.Host.Command(pick(0, 1) ? kCommandNext : kCommandPrevious);
-            break;
+          case 6: rig.Host.Command(pick(0, 1) ? kCommandNext : kCommandPrevious); break;
           case 7: {
             const HostCommand commands[] = {kCommandPause, kCommandStop, kCommandPlay,
                                             kCommandForward5s, kCommandBack5s};
             rig.Host.Command(commands[pick(0, 4)]);
             break;
           }
-          case 8: pick(0, 1) ? PlayNext(rig.Varimo, rig.Ports) : PlayPrevious(rig.Varimo, rig.Ports);
+          case 8:
+            pick(0, 1) ? PlayNext(rig.Varimo, rig.Ports) : PlayPrevious(rig.Varimo, rig.Ports);
             break;
           case 9:
             rig.Win().SelectedIndex = pick(-1, count + 2);

@@ -58,8 +58,8 @@ TEST(LocateTrack, FindsTheFirstTrackEndingAfterThePosition) {
     int32_t position, index;
     bool near;
   } cases[] = {
-      {0, 0, false},       {59750, 0, false}, {59760, 0, true},  {59999, 0, true},
-      {60000, 1, false},   {119900, 1, true}, {179999, 2, true}, {180000, -1, false},
+      {0, 0, false},     {59750, 0, false}, {59760, 0, true},  {59999, 0, true},
+      {60000, 1, false}, {119900, 1, true}, {179999, 2, true}, {180000, -1, false},
   };
   for (const Case& c : cases) {
     TTrackAt at = LocateTrack(tracks, c.position, 250);
@@ -77,10 +77,8 @@ TEST(TimeDigitsFor, ShowsElapsedOrRemainingMinutesAndSeconds) {
     bool remain;
     TTimeDigits expected;
   } cases[] = {
-      {10000, false, {0, 0, 0, 0}},
-      {22345, false, {0, 0, 1, 2}},
-      {10000 + 125999, false, {0, 2, 0, 5}},
-      {22345, true, {0, 3, 0, 7}},   // 187 655 ms left
+      {10000, false, {0, 0, 0, 0}},          {22345, false, {0, 0, 1, 2}},
+      {10000 + 125999, false, {0, 2, 0, 5}}, {22345, true, {0, 3, 0, 7}},  // 187 655 ms left
       {209999, true, {0, 0, 0, 0}},  // counts down to 0:00 at the end
       {5000, false, {0, 0, 0, 0}},   // before the track: no negative digits
   };
@@ -115,32 +113,110 @@ TEST(Monitor, EachPlayModeActsShortlyBeforeATrackEnds) {
     int32_t expectedCurrent;
     int32_t expectedMode;
   } cases[] = {
-      {"normal skips excluded tracks by a jump", kModeNormal, {3, 4}, 2, 29800,
-       {"ipc:106:50000"}, 5, kModeNormal},
-      {"normal after the last track moves the host on", kModeNormal, {}, 5, 59800,
-       {"cmd:40048"}, 5, kModeNormal},
-      {"normal lets playback run into the next track", kModeNormal, {}, 1, 19800, {}, 1,
+      {"normal skips excluded tracks by a jump",
+       kModeNormal,
+       {3, 4},
+       2,
+       29800,
+       {"ipc:106:50000"},
+       5,
        kModeNormal},
-      {"the next tick in the next track makes it current", kModeNormal, {}, 1, 20100, {}, 2,
+      {"normal after the last track moves the host on",
+       kModeNormal,
+       {},
+       5,
+       59800,
+       {"cmd:40048"},
+       5,
        kModeNormal},
-      {"normal, only excluded tracks after: host moves on", kModeNormal, {3, 4, 5}, 2, 29800,
-       {"cmd:40048"}, 2, kModeNormal},
-      {"repeat single restarts the track", kModeRepeatSingle, {}, 2, 29800, {"ipc:106:20000"}, 2,
+      {"normal lets playback run into the next track",
+       kModeNormal,
+       {},
+       1,
+       19800,
+       {},
+       1,
+       kModeNormal},
+      {"the next tick in the next track makes it current",
+       kModeNormal,
+       {},
+       1,
+       20100,
+       {},
+       2,
+       kModeNormal},
+      {"normal, only excluded tracks after: host moves on",
+       kModeNormal,
+       {3, 4, 5},
+       2,
+       29800,
+       {"cmd:40048"},
+       2,
+       kModeNormal},
+      {"repeat single restarts the track",
+       kModeRepeatSingle,
+       {},
+       2,
+       29800,
+       {"ipc:106:20000"},
+       2,
        kModeRepeatSingle},
-      {"repeat single of the first track plays the entry", kModeRepeatSingle, {}, 0, 9800,
-       {"cmd:40045"}, 0, kModeRepeatSingle},
-      {"repeat album after the last playable track", kModeRepeatAlbum, {0, 5}, 4, 49800,
-       {"ipc:106:10000"}, 1, kModeRepeatAlbum},
-      {"repeat album with a playable track after plays on", kModeRepeatAlbum, {}, 2, 29800, {},
-       2, kModeRepeatAlbum},
-      {"repeat album with nothing playable restarts the track", kModeRepeatAlbum,
-       {0, 1, 2, 3, 4, 5}, 3, 39800, {"ipc:106:30000"}, 3, kModeRepeatAlbum},
-      {"shuffle album picks and jumps", kModeShuffleAlbum, {}, 0, 9800, {"ipc:106:20000"}, 2,
+      {"repeat single of the first track plays the entry",
+       kModeRepeatSingle,
+       {},
+       0,
+       9800,
+       {"cmd:40045"},
+       0,
+       kModeRepeatSingle},
+      {"repeat album after the last playable track",
+       kModeRepeatAlbum,
+       {0, 5},
+       4,
+       49800,
+       {"ipc:106:10000"},
+       1,
+       kModeRepeatAlbum},
+      {"repeat album with a playable track after plays on",
+       kModeRepeatAlbum,
+       {},
+       2,
+       29800,
+       {},
+       2,
+       kModeRepeatAlbum},
+      {"repeat album with nothing playable restarts the track",
+       kModeRepeatAlbum,
+       {0, 1, 2, 3, 4, 5},
+       3,
+       39800,
+       {"ipc:106:30000"},
+       3,
+       kModeRepeatAlbum},
+      {"shuffle album picks and jumps",
+       kModeShuffleAlbum,
+       {},
+       0,
+       9800,
+       {"ipc:106:20000"},
+       2,
        kModeShuffleAlbum},
-      {"shuffle all moves the host to another entry", kModeShuffleAll, {}, 2, 29800,
-       {"ipc:252:1", "ipc:253:1", "cmd:40048", "cmd:40046"}, 2, kModeShuffleAllPending},
+      {"shuffle all moves the host to another entry",
+       kModeShuffleAll,
+       {},
+       2,
+       29800,
+       {"ipc:252:1", "ipc:253:1", "cmd:40048", "cmd:40046"},
+       2,
+       kModeShuffleAllPending},
       {"an unknown mode plays as normal", 7, {3, 4}, 2, 29800, {"ipc:106:50000"}, 5, 7},
-      {"no mode acts before the lead time", kModeRepeatSingle, {}, 2, 29700, {}, 2,
+      {"no mode acts before the lead time",
+       kModeRepeatSingle,
+       {},
+       2,
+       29700,
+       {},
+       2,
        kModeRepeatSingle},
   };
   for (const Case& c : cases) {
@@ -166,8 +242,7 @@ TEST(Monitor, ActsWithinTheLeadTimeOfTheLastTrack) {
     rig.Host.Place(0, position, kHostPlaying);
     size_t mark = rig.Host.LogMark();
     rig.Tick();
-    EXPECT_EQ(rig.Steering(mark), position == 59760 ? Strings{"cmd:40048"} : Strings{})
-        << position;
+    EXPECT_EQ(rig.Steering(mark), position == 59760 ? Strings{"cmd:40048"} : Strings{}) << position;
   }
 }
 
@@ -374,12 +449,21 @@ TEST(Monitor, TheFirstBuildRestoresExclusionsAndTheSavedTrack) {
     int32_t expectedCurrent;
     int32_t expectedTop;
   } cases[] = {
-      {"saved track scrolled into view", "[Window]\r\nDelete=1011011110\r\n[Play]\r\nNo=8\r\n",
-       {0, -1, 0, 0, -1, 0, 0, 0, 101, -1}, 8, 5},
-      {"a saved track that was excluded plays again", "[Window]\r\nDelete=10\r\n[Play]\r\nNo=1\r\n",
-       {0, 101, 0, 0, 0, 0, 0, 0, 0, 0}, 1, 0},
-      {"a saved track past the list is dropped", "[Window]\r\nDelete=0\r\n[Play]\r\nNo=17\r\n",
-       {-1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0, 0},
+      {"saved track scrolled into view",
+       "[Window]\r\nDelete=1011011110\r\n[Play]\r\nNo=8\r\n",
+       {0, -1, 0, 0, -1, 0, 0, 0, 101, -1},
+       8,
+       5},
+      {"a saved track that was excluded plays again",
+       "[Window]\r\nDelete=10\r\n[Play]\r\nNo=1\r\n",
+       {0, 101, 0, 0, 0, 0, 0, 0, 0, 0},
+       1,
+       0},
+      {"a saved track past the list is dropped",
+       "[Window]\r\nDelete=0\r\n[Play]\r\nNo=17\r\n",
+       {-1, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+       0,
+       0},
   };
   for (const Case& c : cases) {
     EngineRig rig;
@@ -526,8 +610,8 @@ TEST(Monitor, APendingShuffleAllSwitchNeverHoldsTheHostPaused) {
   // An entry whose position the host cannot tell yet, and an album file without tracks.
   EngineRig rig;
   rig.AddZipAlbum("C:\\a.zip", {8000, 9000});
-  rig.Disk.Add("C:\\empty.zip", {'P', 'K', 5, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                 0, 0, 0, 0});
+  rig.Disk.Add("C:\\empty.zip",
+               {'P', 'K', 5, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
   rig.Host.AddEntry("C:\\empty.zip", 4000);
   rig.StartUp();
   rig.Host.Place(0, 0, kHostPlaying);

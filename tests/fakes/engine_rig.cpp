@@ -71,9 +71,13 @@ void EngineRig::StartUp() {
   Window.StartTimer(Varimo.Settings.Option.TimerMS);
 }
 
-bool EngineRig::ShutDown() { return FormDestroy(Varimo, Ports); }
+bool EngineRig::ShutDown() {
+  return FormDestroy(Varimo, Ports);
+}
 
-void EngineRig::Tick() { TimerTimer(Varimo, Ports); }
+void EngineRig::Tick() {
+  TimerTimer(Varimo, Ports);
+}
 
 std::vector<std::string> EngineRig::Steering(size_t mark) const {
   std::vector<std::string> out;

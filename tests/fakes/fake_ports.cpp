@@ -98,12 +98,14 @@ void FakeView::Repaint() {
   if (OnRepaint) OnRepaint();
 }
 
-size_t FakeView::Count(ViewCall call) const { return Count(call, 0); }
+size_t FakeView::Count(ViewCall call) const {
+  return Count(call, 0);
+}
 
 size_t FakeView::Count(ViewCall call, size_t mark) const {
-  return static_cast<size_t>(std::count_if(Records.begin() + std::min(mark, Records.size()),
-                                           Records.end(),
-                                           [call](const TViewRecord& r) { return r.Call == call; }));
+  return static_cast<size_t>(
+      std::count_if(Records.begin() + std::min(mark, Records.size()), Records.end(),
+                    [call](const TViewRecord& r) { return r.Call == call; }));
 }
 
 std::unique_ptr<IFile> CountingFiles::OpenRead(const std::string& path) {
