@@ -101,6 +101,18 @@ bool ParseIndex(const std::string& text, const TTrackList& tracks, size_t& index
   return true;
 }
 
+// Loads the album and finds track INDEX in it; non-zero (the exit code) after a message.
+int LoadTrack(IFiles& files, const std::string& path, const std::string& indexText,
+              LoadedAlbum& loaded, size_t& index) {
+  loaded = Load(files, path);
+  if (!loaded.opened) return Fail("cannot open " + path);
+  if (!ParseIndex(indexText, loaded.album.Tracks, index)) {
+    return Fail("no track " + indexText + " in " + path + " (it has " +
+                std::to_string(loaded.album.Tracks.size()) + ", counted from 0)");
+  }
+  return 0;
+}
+
 std::string Utf8(const std::string& ansi) { return ShiftJisToUtf8(ansi); }
 
 std::string MinutesSeconds(int32_t lengthMS) {
@@ -207,13 +219,9 @@ int Info(const Args& args) {
   if (args.positional.size() != 2) return Fail("info takes FILE INDEX (see varimo info --help)");
   const std::string& path = args.positional[0];
   std::unique_ptr<IFiles> files = MakeSystemFiles();
-  LoadedAlbum loaded = Load(*files, path);
-  if (!loaded.opened) return Fail("cannot open " + path);
+  LoadedAlbum loaded;
   size_t index = 0;
-  if (!ParseIndex(args.positional[1], loaded.album.Tracks, index)) {
-    return Fail("no track " + args.positional[1] + " in " + path + " (it has " +
-                std::to_string(loaded.album.Tracks.size()) + ", counted from 0)");
-  }
+  if (int failed = LoadTrack(*files, path, args.positional[1], loaded, index)) return failed;
   TTrackItem track = loaded.album.Tracks[index];
   int32_t kind = loaded.album.AlbumKind;
   TFileInfoData info = ReadFileInfo(*files, path, kind, &track, {});
@@ -275,13 +283,9 @@ int Extract(const Args& args) {
   }
   const std::string& path = args.positional[0];
   std::unique_ptr<IFiles> files = MakeSystemFiles();
-  LoadedAlbum loaded = Load(*files, path);
-  if (!loaded.opened) return Fail("cannot open " + path);
+  LoadedAlbum loaded;
   size_t index = 0;
-  if (!ParseIndex(args.positional[1], loaded.album.Tracks, index)) {
-    return Fail("no track " + args.positional[1] + " in " + path + " (it has " +
-                std::to_string(loaded.album.Tracks.size()) + ", counted from 0)");
-  }
+  if (int failed = LoadTrack(*files, path, args.positional[1], loaded, index)) return failed;
   if (!files->FolderExists(args.positional[2])) return Fail("no folder " + args.positional[2]);
   TExtractResult result =
       ExtractTrack(*files, path, loaded.album.Tracks[index], args.positional[2], kPathSeparator);
