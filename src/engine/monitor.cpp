@@ -283,7 +283,11 @@ void TimerTimer(TVarimo& varimo, TPorts& ports) {
 
   if (album.AlbumKind == kAlbumNone) {
     PlayOnWithoutPick(play, ports.Host);
-    album.LoadState = play.HostState == kHostPlaying ? kLoadPlaying : kLoadBuilt;
+    // Until a build has opened a file (an empty playlist, a missing file), the saved
+    // exclusions and current track still wait for the first one.
+    if (album.LoadState != kLoadFirstBuild) {
+      album.LoadState = play.HostState == kHostPlaying ? kLoadPlaying : kLoadBuilt;
+    }
     return;
   }
 

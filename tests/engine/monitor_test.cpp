@@ -490,6 +490,34 @@ TEST(Monitor, TheFirstBuildRestoresExclusionsAndTheSavedTrack) {
   }
 }
 
+TEST(Monitor, SavedExclusionsWaitForTheFirstFileThatOpens) {
+  // An empty playlist first: nothing is built, so the first album gets the saved state.
+  EngineRig rig;
+  rig.PutIni("[Window]\r\nDelete=011\r\n[Play]\r\nNo=2\r\n");
+  rig.StartUp();
+  rig.Run(1000);
+  EXPECT_EQ(rig.Album().LoadState, kLoadFirstBuild);
+  rig.AddZipAlbum("C:\\album.zip", {5000, 5000, 5000});
+  rig.Host.Place(0, 0, kHostStopped);
+  rig.Tick();
+  EXPECT_EQ(rig.Current(), 2);
+  EXPECT_EQ(rig.Album().Tracks[0].Mark, -1);
+  EXPECT_EQ(rig.Album().Tracks[2].Mark, 101);
+
+  // A missing file first: the exclusions still reach the first album that opens.
+  EngineRig missing;
+  missing.PutIni("[Window]\r\nDelete=101\r\n");
+  missing.AddMissingFile("C:\\gone.zip", 30000);
+  missing.AddZipAlbum("C:\\album.zip", {5000, 5000, 5000});
+  missing.StartUp();
+  missing.Host.Place(0, 0, kHostPlaying);
+  missing.Run(1000);
+  EXPECT_EQ(missing.Album().LoadState, kLoadFirstBuild);
+  missing.Host.Place(1, 0, kHostPlaying);
+  missing.Tick();
+  EXPECT_EQ(missing.Album().Tracks[1].Mark, -1);
+}
+
 TEST(Monitor, TheWindowShowsForAlbumsAndHidesForOtherFilesWhenSetTo) {
   EngineRig rig;
   rig.AddZipAlbum("C:\\music\\album.zip", kSixTracks);
