@@ -78,7 +78,8 @@ void BM_TickRedrawingTheTime(benchmark::State& state) {
   drawn += steady.view.Count(ViewCall::kTimeDisplay);
   CheckFollowing(state, steady);
   // The first build drew the time once; every tick after it must draw it again.
-  if (drawn != state.iterations() + 1) state.SkipWithError("a tick did not draw the time");
+  if (drawn != static_cast<size_t>(state.iterations()) + 1)
+    state.SkipWithError("a tick did not draw the time");
 }
 BENCHMARK(BM_TickRedrawingTheTime);
 
