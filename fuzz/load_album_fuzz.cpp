@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   album.CurrentIndex = size > 0 ? data[0] % 8 : 0;
   TAlbumSettings settings;
   settings.ReadExclusions = [] { return std::string("0101"); };
-  settings.BlankSingleArtist = true;
+  const TListForm format = DefaultListForm();
+  settings.Format = &format;
   int32_t top = 0;
   LoadAlbum(album, files, "album", settings, top);
   int32_t count = static_cast<int32_t>(album.Tracks.size());

@@ -118,7 +118,7 @@ void RestoreOrReset(TAlbumState& album, const TAlbumSettings& settings, TAlbumBu
   }
 }
 
-void DeriveLengths(TTrackList& tracks, int64_t total, bool blankSingleArtist) {
+void DeriveLengths(TTrackList& tracks, int64_t total) {
   for (size_t i = 0; i < tracks.size(); ++i) {
     int64_t end = i + 1 < tracks.size() ? int64_t{tracks[i + 1].StartMS} : total;
     int64_t length = end - tracks[i].StartMS;
@@ -127,11 +127,6 @@ void DeriveLengths(TTrackList& tracks, int64_t total, bool blankSingleArtist) {
     tracks[i].LengthMS = static_cast<int32_t>(length);
     tracks[i].Time = TrackTimeText(tracks[i].LengthMS);
   }
-  if (!blankSingleArtist) return;
-  for (size_t i = 1; i < tracks.size(); ++i) {
-    if (tracks[i].Artist != tracks[i - 1].Artist) return;
-  }
-  for (TTrackItem& track : tracks) track.Artist.clear();
 }
 
 }  // namespace
@@ -161,7 +156,9 @@ TAlbumBuild LoadAlbum(TAlbumState& album, IFiles& files, const std::string& path
   std::unique_ptr<IFile> handle = files.OpenRead(path);
   if (!handle) {
     topIndex = 0;
-    album.CurrentIndex = 0;
+    // Until a build opens its file the saved current track waits for it, as the saved
+    // exclusions do.
+    if (album.LoadState != kLoadFirstBuild) album.CurrentIndex = 0;
     return build;
   }
   build.Opened = true;
@@ -198,7 +195,8 @@ TAlbumBuild LoadAlbum(TAlbumState& album, IFiles& files, const std::string& path
 
   topIndex = 0;
   RestoreOrReset(album, settings, build);
-  DeriveLengths(album.Tracks, total, settings.BlankSingleArtist);
+  DeriveLengths(album.Tracks, total);
+  if (settings.Format) ApplySingleArtistBlanking(album.Tracks, *settings.Format);
   return build;
 }
 

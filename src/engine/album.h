@@ -8,6 +8,7 @@
 
 #include "engine/track_item.h"
 #include "platform/files.h"
+#include "settings/title_format.h"
 
 namespace varimo {
 
@@ -34,7 +35,7 @@ struct TAlbumState {
 // string is read only by the first build.
 struct TAlbumSettings {
   std::function<std::string()> ReadExclusions;  // key Delete of section Window
-  bool BlankSingleArtist = false;               // the display format omits a lone artist
+  const TListForm* Format = nullptr;            // decides the single-artist blanking
   int32_t Mode = 0;                             // play mode; 5 picks the track itself
 };
 

@@ -83,7 +83,7 @@ bool Rebuild(TVarimo& varimo, TPorts& ports, const std::string& path) {
 
   TAlbumSettings albumSettings;
   albumSettings.ReadExclusions = [&ports] { return ReadExclusions(ports.Ini); };
-  albumSettings.BlankSingleArtist = HasOmitGroup(varimo.Settings.ListForm);
+  albumSettings.Format = &varimo.Settings.ListForm;
   albumSettings.Mode = play.Mode;
   const TAlbumBuild build = LoadAlbum(album, ports.Files, path, albumSettings, window.TopIndex);
   if (build.ScrollToCurrent) ScrollToCurrent(varimo);

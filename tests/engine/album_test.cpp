@@ -39,7 +39,8 @@ class AlbumTest : public ::testing::Test {
       ++exclusionReads_;
       return exclusions;
     };
-    settings.BlankSingleArtist = blank;
+    const TListForm format = DefaultListForm();
+    if (blank) settings.Format = &format;
     settings.Mode = mode;
     b.build = LoadAlbum(b.album, files_, "album", settings, b.topIndex);
     return b;
@@ -148,18 +149,23 @@ TEST_F(AlbumTest, FirstBuildOnAPlainFileDropsTheSavedStateForGood) {
 }
 
 TEST_F(AlbumTest, AFileThatCannotBeOpenedGivesAnEmptyList) {
-  TAlbumState album;
-  album.Tracks.resize(3);
-  album.AlbumKind = kAlbumZip;
-  album.CurrentIndex = 2;
-  int32_t top = 5;
-  TAlbumBuild build = LoadAlbum(album, files_, "missing", {}, top);
-  EXPECT_FALSE(build.Opened);
-  EXPECT_TRUE(album.Tracks.empty());
-  EXPECT_EQ(album.AlbumKind, kAlbumNone);
-  EXPECT_EQ(album.AlbumFile, "missing");
-  EXPECT_EQ(album.CurrentIndex, 0);
-  EXPECT_EQ(top, 0);
+  // The saved current track waits for the first build that opens its file.
+  for (int32_t loadState : {kLoadBuilt, kLoadFirstBuild}) {
+    TAlbumState album;
+    album.Tracks.resize(3);
+    album.AlbumKind = kAlbumZip;
+    album.CurrentIndex = 2;
+    album.LoadState = loadState;
+    int32_t top = 5;
+    TAlbumBuild build = LoadAlbum(album, files_, "missing", {}, top);
+    EXPECT_FALSE(build.Opened);
+    EXPECT_TRUE(album.Tracks.empty());
+    EXPECT_EQ(album.AlbumKind, kAlbumNone);
+    EXPECT_EQ(album.AlbumFile, "missing");
+    EXPECT_EQ(album.CurrentIndex, loadState == kLoadFirstBuild ? 2 : 0);
+    EXPECT_EQ(album.LoadState, loadState);
+    EXPECT_EQ(top, 0);
+  }
 }
 
 TEST_F(AlbumTest, MemberTagsCompleteTheTracks) {

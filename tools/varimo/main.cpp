@@ -86,7 +86,7 @@ struct LoadedAlbum {
 LoadedAlbum Load(IFiles& files, const std::string& path) {
   LoadedAlbum loaded;
   TAlbumSettings settings;
-  settings.BlankSingleArtist = HasOmitGroup(loaded.listForm);
+  settings.Format = &loaded.listForm;
   int32_t topIndex = 0;
   loaded.opened = LoadAlbum(loaded.album, files, path, settings, topIndex).Opened;
   return loaded;
