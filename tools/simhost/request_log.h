@@ -1,0 +1,71 @@
+#pragma once
+// The record of every request that reached the host's main window, kept in memory for
+// the scenario's expectations and written line by line to the log file.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace varimo {
+
+enum class RequestKind { Ipc, Command, SysCommand, RButtonDown, RButtonUp };
+
+struct THostRequest {
+  RequestKind Kind = RequestKind::Ipc;
+  int64_t Code = 0;          // IPC code, command id or system command; 0 for the buttons
+  int64_t Argument = 0;      // the number argument (wParam of an IPC)
+  std::string ArgumentText;  // the text an address argument carried or received
+  bool HasArgumentText = false;
+  int64_t Answer = 0;
+  std::string AnswerText;  // the text an address answer points to
+  bool HasAnswerText = false;
+  // The host as the request found it.
+  const char* State = "stopped";
+  int32_t Entry = 0;
+  int32_t PositionMS = 0;
+  uint32_t TimeMS = 0;  // since the host started
+};
+
+// What an expectation looks for: a kind, optionally a code and an argument (compared
+// with the number argument or with the text it carried).
+struct TRequestPattern {
+  RequestKind Kind = RequestKind::Ipc;
+  std::optional<int64_t> Code;
+  std::optional<std::string> Argument;
+};
+
+// Reads "ipc CODE [ARG]", "command ID", "syscommand CODE", "rbuttondown" or "rbuttonup"
+// from words[first...]. Codes are required for ipc, command and syscommand.
+bool ParseRequestPattern(const std::vector<std::string>& words, size_t first,
+                         TRequestPattern& pattern, std::string& error);
+bool RequestMatches(const TRequestPattern& pattern, const THostRequest& request);
+std::string DescribePattern(const TRequestPattern& pattern);
+std::string FormatRequest(const THostRequest& request);
+
+class RequestLog {
+ public:
+  RequestLog() = default;
+  RequestLog(const RequestLog&) = delete;
+  RequestLog& operator=(const RequestLog&) = delete;
+  ~RequestLog();
+
+  bool Open(const std::string& path);
+  void Add(const THostRequest& request);
+  // A line that is not a request: scenario steps, the plug-in's record, failures.
+  void Note(uint32_t timeMS, const std::string& text);
+
+  size_t Mark() const { return records_.size(); }
+  size_t Count(const TRequestPattern& pattern, size_t from) const;
+  const std::vector<THostRequest>& Records() const { return records_; }
+
+ private:
+  void WriteLine(uint32_t timeMS, const std::string& text);
+
+  std::FILE* file_ = nullptr;
+  std::vector<THostRequest> records_;
+};
+
+}  // namespace varimo

@@ -1,0 +1,351 @@
+// Scenario commands on windows, input, pixels, the settings file and resource counts.
+#include <cctype>
+#include <cstdio>
+
+#include "win32_desktop.h"
+#include "win32_runner.h"
+
+namespace varimo {
+namespace {
+
+// Long enough for the system to tell a press from a release and for the window to see
+// each as its own message; short enough for two clicks to count as a double click.
+constexpr uint32_t kInputGapMS = 30;
+constexpr int kDragSteps = 8;
+constexpr size_t kIniValueSize = 2048;
+// Stands for a missing key: a value no settings file holds.
+constexpr char kAbsent[] = "\x01(absent)";
+
+struct TKeyName {
+  const char* Name;
+  WORD Code;
+};
+
+constexpr TKeyName kKeyNames[] = {
+    {"enter", VK_RETURN},   {"esc", VK_ESCAPE},    {"space", VK_SPACE},   {"tab", VK_TAB},
+    {"backspace", VK_BACK}, {"left", VK_LEFT},     {"right", VK_RIGHT},   {"up", VK_UP},
+    {"down", VK_DOWN},      {"pageup", VK_PRIOR},  {"pagedown", VK_NEXT}, {"home", VK_HOME},
+    {"end", VK_END},        {"insert", VK_INSERT}, {"delete", VK_DELETE}, {"comma", 188},
+    {"period", 190},        {"minus", 189},        {"slash", 191},        {"f1", VK_F1},
+    {"f2", VK_F2},          {"f3", VK_F3},         {"f4", VK_F4},         {"f5", VK_F5},
+    {"f6", VK_F6},          {"f7", VK_F7},         {"f8", VK_F8},         {"f9", VK_F9},
+    {"f10", VK_F10},        {"f11", VK_F11},       {"f12", VK_F12},
+};
+
+// A single letter or digit is its own key; then the names above; then a decimal code.
+std::optional<WORD> ParseKey(const std::string& word) {
+  if (word.size() == 1 && std::isalnum(static_cast<unsigned char>(word[0]))) {
+    return static_cast<WORD>(std::toupper(static_cast<unsigned char>(word[0])));
+  }
+  for (const TKeyName& key : kKeyNames) {
+    if (word == key.Name) return key.Code;
+  }
+  std::optional<int64_t> code = ParseInteger(word);
+  if (code && *code > 0 && *code < 256) return static_cast<WORD>(*code);
+  return std::nullopt;
+}
+
+std::string Hex(uint32_t rgb) {
+  char text[8];
+  std::snprintf(text, sizeof(text), "%06X", static_cast<unsigned>(rgb));
+  return text;
+}
+
+std::string RectText(const RECT& rect) {
+  return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+         std::to_string(rect.right - rect.left) + " " + std::to_string(rect.bottom - rect.top);
+}
+
+// The cache of the system's settings-file functions is dropped, so a read sees what the
+// plug-in has just written.
+void FlushIniCache(const std::string& path) {
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+}
+
+std::string ReadIni(const std::string& path, const std::string& section, const std::string& key) {
+  FlushIniCache(path);
+  char value[kIniValueSize];
+  DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), kAbsent, value,
+                                          sizeof(value), path.c_str());
+  return std::string(value, length);
+}
+
+}  // namespace
+
+std::string ScenarioRunner::CmdTarget(const Args& args) {
+  target_ = args[0];
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdExpectVisible(const Args& args) {
+  std::optional<bool> visible = ParseYesNo(args[1]);
+  if (!visible) return "say yes or no";
+  bool exists = false;
+  bool shown = false;
+  if (WaitFor([&] {
+        HWND window = ResolveWindow(args[0]);
+        exists = window != nullptr;
+        shown = exists && IsWindowVisible(window);
+        return shown == *visible;
+      })) {
+    return std::string();
+  }
+  return !exists ? "there is no window '" + args[0] + "'"
+                 : "the window is " + std::string(shown ? "visible" : "hidden");
+}
+
+std::string ScenarioRunner::CmdExpectRect(const Args& args) {
+  std::optional<int64_t> want[4];
+  for (int i = 0; i < 4; ++i) {
+    if (args[i + 1] == "*") continue;
+    want[i] = ParseInteger(args[i + 1]);
+    if (!want[i]) return "'" + args[i + 1] + "' is neither a number nor *";
+  }
+  RECT rect = {};
+  bool exists = false;
+  if (WaitFor([&] {
+        HWND window = ResolveWindow(args[0]);
+        exists = window != nullptr && GetWindowRect(window, &rect);
+        long have[4] = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+        for (int i = 0; i < 4; ++i) {
+          if (want[i] && *want[i] != have[i]) return false;
+        }
+        return exists;
+      })) {
+    return std::string();
+  }
+  if (!exists) return "there is no window '" + args[0] + "'";
+  return "the window's left, top, width, height are " + RectText(rect);
+}
+
+std::string ScenarioRunner::CmdMove(const Args& args) {
+  std::optional<int64_t> left = ParseInteger(args[1]);
+  std::optional<int64_t> top = ParseInteger(args[2]);
+  if (!left || !top) return "coordinates must be numbers";
+  HWND window = ResolveWindow(args[0]);
+  if (window == nullptr) return "there is no window '" + args[0] + "'";
+  SetWindowPos(window, nullptr, static_cast<int>(*left), static_cast<int>(*top), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump(0);
+  return std::string();
+}
+
+// Directly, not by a system command: the host's log keeps only what others ask of it.
+std::string ScenarioRunner::CmdMinimize(const Args& args) {
+  HWND window = ResolveWindow(args[0]);
+  if (window == nullptr) return "there is no window '" + args[0] + "'";
+  ShowWindow(window, SW_MINIMIZE);
+  Pump(0);
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdRestore(const Args& args) {
+  HWND window = ResolveWindow(args[0]);
+  if (window == nullptr) return "there is no window '" + args[0] + "'";
+  ShowWindow(window, SW_RESTORE);
+  Pump(0);
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdClick(const Args& args) {
+  bool right = false;
+  bool twice = false;
+  for (size_t i = 2; i < args.size(); ++i) {
+    if (args[i] == "right") {
+      right = true;
+    } else if (args[i] == "double") {
+      twice = true;
+    } else {
+      return "'" + args[i] + "' is neither right nor double";
+    }
+  }
+  POINT point;
+  std::string error = TargetPoint(args[0], args[1], point);
+  if (!error.empty()) return error;
+  MoveCursorTo(point);
+  Pump(kInputGapMS);
+  for (int i = 0; i < (twice ? 2 : 1); ++i) {
+    SendMouseButton(right, true);
+    Pump(kInputGapMS);
+    SendMouseButton(right, false);
+    Pump(kInputGapMS);
+  }
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdDrag(const Args& args) {
+  bool right = args.size() == 5;
+  if (right && args[4] != "right") return "'" + args[4] + "' is not right";
+  POINT from;
+  POINT to;
+  std::string error = TargetPoint(args[0], args[1], from);
+  if (error.empty()) error = TargetPoint(args[2], args[3], to);
+  if (!error.empty()) return error;
+  MoveCursorTo(from);
+  Pump(kInputGapMS);
+  SendMouseButton(right, true);
+  Pump(kInputGapMS);
+  // In steps, so the window follows the pointer as it would under a hand.
+  for (int step = 1; step <= kDragSteps; ++step) {
+    MoveCursorTo({from.x + (to.x - from.x) * step / kDragSteps,
+                  from.y + (to.y - from.y) * step / kDragSteps});
+    Pump(kInputGapMS);
+  }
+  SendMouseButton(right, false);
+  Pump(kInputGapMS);
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdWheel(const Args& args) {
+  std::optional<int64_t> notches = ParseInteger(args[2]);
+  if (!notches || *notches < -100 || *notches > 100) return "notches must be -100 to 100";
+  POINT point;
+  std::string error = TargetPoint(args[0], args[1], point);
+  if (!error.empty()) return error;
+  MoveCursorTo(point);
+  Pump(kInputGapMS);
+  SendWheel(static_cast<int>(*notches));
+  Pump(kInputGapMS);
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdKey(const Args& args) {
+  std::optional<WORD> key = ParseKey(args[0]);
+  if (!key) return "'" + args[0] + "' is no key (a letter, a digit, a key name or a code)";
+  std::vector<WORD> modifiers;
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "alt") {
+      modifiers.push_back(VK_MENU);
+    } else if (args[i] == "ctrl") {
+      modifiers.push_back(VK_CONTROL);
+    } else if (args[i] == "shift") {
+      modifiers.push_back(VK_SHIFT);
+    } else {
+      return "'" + args[i] + "' is not alt, ctrl or shift";
+    }
+  }
+  HWND window = ResolveWindow(target_);
+  if (window == nullptr) return "no window '" + target_ + "' to type into";
+  // Keys go to the focus; the target gets it first, as a user would click it.
+  SetForegroundWindow(window);
+  SetFocus(window);
+  Pump(kInputGapMS);
+  for (WORD modifier : modifiers) SendKey(modifier, false);
+  SendKey(*key, false);
+  Pump(kInputGapMS);
+  SendKey(*key, true);
+  for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) SendKey(*it, true);
+  Pump(kInputGapMS);
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdProbe(const Args& args) {
+  std::optional<uint32_t> want = ParseRgb(args[2]);
+  if (!want) return "colour must be RRGGBB";
+  std::optional<int64_t> tolerance = args.size() == 4 ? ParseInteger(args[3]) : int64_t{0};
+  if (!tolerance || *tolerance < 0 || *tolerance > 255) return "tolerance must be 0-255";
+  POINT point;
+  std::string error = TargetPoint(args[0], args[1], point);
+  if (!error.empty()) return error;
+  uint32_t have = 0;
+  bool captured = false;
+  if (WaitFor([&] {
+        TImage image;
+        RECT pixel = {point.x, point.y, point.x + 1, point.y + 1};
+        captured = CaptureScreen(pixel, image);
+        if (captured) have = image.At(0, 0);
+        return captured && ColorDistance(have, *want) <= *tolerance;
+      })) {
+    return std::string();
+  }
+  if (!captured) return "cannot read the screen";
+  return "the pixel is " + Hex(have) + ", expected " + Hex(*want);
+}
+
+std::string ScenarioRunner::CmdScreenshot(const Args& args) {
+  std::string what = args.size() == 2 ? args[1] : target_;
+  RECT rect;
+  if (what == "screen") {
+    rect = VirtualScreenRect();
+  } else if (what == "all") {
+    rect = VisibleProcessWindowsRect();
+  } else {
+    HWND window = ResolveWindow(what);
+    if (window == nullptr) return "there is no window '" + what + "'";
+    GetWindowRect(window, &rect);
+  }
+  TImage image;
+  if (!CaptureScreen(rect, image)) return "cannot capture " + RectText(rect);
+  std::string error;
+  if (!WriteImageFile(args[0], image, error)) return error;
+  host_.Note("screenshot " + args[0] + " of " + what + ": " + RectText(rect));
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdIniReset(const Args&) {
+  std::string path = IniPath();
+  if (!DeleteFileA(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
+    return "cannot delete " + path;
+  }
+  FlushIniCache(path);
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdWriteIni(const Args& args) {
+  std::string path = IniPath();
+  if (!WritePrivateProfileStringA(args[0].c_str(), args[1].c_str(), args[2].c_str(),
+                                  path.c_str())) {
+    return "cannot write " + path;
+  }
+  FlushIniCache(path);
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdExpectIni(const Args& args) {
+  std::string value;
+  if (WaitFor([&] {
+        value = ReadIni(IniPath(), args[0], args[1]);
+        return value == args[2];
+      })) {
+    return std::string();
+  }
+  return value == kAbsent ? "the key is absent" : "the value is \"" + value + "\"";
+}
+
+std::string ScenarioRunner::CmdExpectNoIni(const Args& args) {
+  std::string value = ReadIni(IniPath(), args[0], args[1]);
+  if (value == kAbsent) return std::string();
+  return "the key is present with \"" + value + "\"";
+}
+
+std::string ScenarioRunner::CmdGdiCount(const Args&) {
+  gdiObjects_ = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  userObjects_ = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  gdiCounted_ = true;
+  host_.Note("gdi objects " + std::to_string(gdiObjects_) + ", user objects " +
+             std::to_string(userObjects_));
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdExpectGdiCount(const Args& args) {
+  std::optional<int64_t> tolerance = ParseInteger(args[0]);
+  if (!tolerance || *tolerance < 0) return "tolerance must be a number";
+  if (!gdiCounted_) return "no gdi-count before";
+  DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  host_.Note("gdi objects " + std::to_string(gdi) + ", user objects " + std::to_string(user));
+  if (gdiObjects_ == 0 && gdi == 0) {
+    // A process with windows always holds GDI objects; zero means the system does not
+    // count them (Wine), so the comparison would prove nothing.
+    host_.Note("gdi counts are not available on this system: comparison skipped");
+    std::printf("note: GetGuiResources counts nothing here; expect-gdi-count skipped\n");
+    return std::string();
+  }
+  if (gdi > gdiObjects_ + *tolerance || user > userObjects_ + *tolerance) {
+    return "GDI objects " + std::to_string(gdiObjects_) + " -> " + std::to_string(gdi) +
+           ", USER objects " + std::to_string(userObjects_) + " -> " + std::to_string(user);
+  }
+  return std::string();
+}
+
+}  // namespace varimo
