@@ -57,6 +57,17 @@ void FormCreate(TVarimo& varimo, TPorts& ports) {
   ApplyTransparency(varimo, ports.Transparency);
 }
 
+void AttachHostWindows(TVarimo& varimo, IHost& host, const TWindowBounds& hostMainBounds) {
+  THostWindows& windows = varimo.HostWindows;
+  windows.Handles[kSlotMain] = host.MainWindow();
+  windows.Handles[kSlotEqualizer] = host.HostWindow(kHostEqualizer);
+  windows.Handles[kSlotPlaylistEditor] = host.HostWindow(kHostPlaylistEditor);
+  windows.Handles[kSlotBrowser] = host.HostWindow(kHostBrowser);
+  windows.Handles[kSlotVideo] = host.HostWindow(kHostVideo);
+  windows.MainLeft = hostMainBounds.Left;
+  windows.MainTop = hostMainBounds.Top;
+}
+
 void HoldBackUntilAlbum(TVarimo& varimo) {
   TWindowState& window = varimo.Window;
   if (window.Minimized == 0 && varimo.Settings.Option.VisibleChk && window.State > 0) {

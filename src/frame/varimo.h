@@ -2,6 +2,8 @@
 // The main window's run-time state, kept in plain structs by subsystem, and the lifecycle
 // operations that read the settings at creation and save them at destruction.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "engine/album.h"
@@ -32,7 +34,8 @@ enum PlayMode : int32_t {
   kModeShuffleAllPending = 5,  // shuffle all, waiting for the next entry to pick a track
 };
 
-// DragMode while the position-bar thumb is held.
+// DragMode while the scroll thumb or the position-bar thumb is held.
+constexpr int32_t kDragScrollThumb = 3;
 constexpr int32_t kDragPosition = 5;
 
 // The window's own state. Its position and size live in the window itself (IWindow).
@@ -47,6 +50,14 @@ struct TWindowState {
   int32_t TopIndex = 0;
   int32_t VisibleRows = 0;
   int32_t SelectedIndex = -1;
+  // The list's time column and the widths of "0" and ":" in the list font, from the last
+  // resize of the normal window.
+  int32_t TimeColumnX = 0;
+  int32_t DigitWidth = 0;
+  int32_t ColonWidth = 0;
+  // The scroll thumb as the last repaint placed it, and its travel per row.
+  int32_t ThumbY = 20;
+  double ScrollStep = 0;
   int32_t DragMode = 0;  // what the held mouse button does; kDragPosition for the thumb
   bool Remain = false;   // the time display counts the track's remaining time down
   // The album-information radio item that is checked; follows AlbumKind only for builds
@@ -66,6 +77,22 @@ struct TPlayState {
   bool InTick = false;  // a tick of the playback monitor is running
 };
 
+// Where the host's windows are in the order the window follows them.
+enum HostWindowSlot : size_t {
+  kSlotMain = 0,
+  kSlotEqualizer = 1,
+  kSlotPlaylistEditor = 2,
+  kSlotBrowser = 3,
+  kSlotVideo = 4,
+};
+
+struct THostWindows {
+  std::array<THostHandle, 5> Handles{};  // 0 for a window the host does not have
+  // The host main window's top-left corner as last seen; the window follows its moves.
+  int32_t MainLeft = 0;
+  int32_t MainTop = 0;
+};
+
 // The composition root's state. Settings holds the options, the title format and the hot
 // keys as they are in force; its window, minimised and play values are those read at
 // start-up, which the state structs then carry on.
@@ -74,6 +101,7 @@ struct TVarimo {
   TAlbumState Album;
   TWindowState Window;
   TPlayState Play;
+  THostWindows HostWindows;
 };
 
 // The outside world the main window works through.
@@ -97,6 +125,9 @@ ModeItem ModeItemFor(int32_t mode);
 // Reads every setting, places and sizes the window, takes over the saved play state and
 // makes the window translucent as set.
 void FormCreate(TVarimo& varimo, TPorts& ports);
+
+// Keeps the host's windows: its main window and the four the host names on request.
+void AttachHostWindows(TVarimo& varimo, IHost& host, const TWindowBounds& hostMainBounds);
 
 // With the window set to hide while no album file plays, it starts hidden until one does
 // (unless the host's main window was minimised).

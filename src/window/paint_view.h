@@ -10,9 +10,6 @@
 
 namespace varimo {
 
-// DragMode while the scroll thumb is held.
-constexpr int32_t kDragScrollThumb = 3;
-
 // The window's size comes from the window system, the list's time column and font widths
 // from the last resize and font measurement.
 TPaintWindow PaintWindowOf(const TWindowState& window, const TWindowBounds& bounds, int timeColumnX,
