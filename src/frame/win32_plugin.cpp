@@ -1,5 +1,8 @@
-// The library's entry point and the record the host reads.
+// The library's entry point, the record the host reads, and the library's lifetime: the
+// application object lives from the host's init to the unloading of the library.
 #include <windows.h>
+
+#include "frame/win32_application.h"
 
 namespace {
 
@@ -13,15 +16,50 @@ struct GeneralPurposePlugin {
   HINSTANCE hDllInstance;
 };
 
-int Init() { return 0; }
-void Config() {}
-void Quit() {}
+// The library's own module: it holds the window class, the cursors and the built-in skin,
+// whatever the host writes into the record.
+HINSTANCE library = nullptr;
+varimo::Win32Application* application = nullptr;
 
-GeneralPurposePlugin plugin = {0x10, "Varimo Ver1.62 [gen_Varimo.dll]", Init, Config, Quit,
-                               nullptr, nullptr};
+// Nothing may unwind into the host, which knows nothing of C++ exceptions: a start-up that
+// cannot finish leaves the plug-in idle.
+int Init();
+void Config() {}
+void Quit();
+
+GeneralPurposePlugin plugin = {
+    0x10, "Varimo Ver1.62 [gen_Varimo.dll]", Init, Config, Quit, nullptr, nullptr};
+
+int Init() {
+  if (application != nullptr) return 0;
+  try {
+    application = new varimo::Win32Application(
+        reinterpret_cast<varimo::THostHandle>(plugin.hwndParent), library);
+    application->Start();
+  } catch (...) {
+  }
+  return 0;
+}
+
+void Quit() {
+  if (application != nullptr) application->Quit();
+}
+
+void Unload() {
+  delete application;
+  application = nullptr;
+}
 
 }  // namespace
 
 extern "C" __declspec(dllexport) GeneralPurposePlugin* winampGetGeneralPurposePlugin() {
   return &plugin;
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+  if (reason == DLL_PROCESS_ATTACH) library = instance;
+  // Only FreeLibrary destroys the window and saves the settings; at process exit the
+  // system tears everything down itself, other threads already gone.
+  if (reason == DLL_PROCESS_DETACH && reserved == nullptr) Unload();
+  return TRUE;
 }

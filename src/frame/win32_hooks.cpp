@@ -1,0 +1,82 @@
+#include "frame/win32_hooks.h"
+
+#include <windows.h>
+
+#include "hotkeys/host_hooks.h"
+#include "window/win32_screen.h"
+
+namespace varimo {
+namespace {
+
+// Hook procedures get no context of their own: what they serve is library-wide, as the
+// hooks are.
+struct THookTarget {
+  TVarimo* Varimo = nullptr;
+  TPorts* Ports = nullptr;
+  HWND HostMain = nullptr;
+  HWND Own = nullptr;
+  HHOOK WindowProcs = nullptr;
+  HHOOK Queue = nullptr;
+};
+THookTarget target;
+
+// The forwarding runs inside the system's code that called the hook: nothing may unwind
+// out of it.
+void ForwardWindowMessage(const CWPSTRUCT& call) noexcept {
+  if (call.hwnd != target.HostMain || (call.message != WM_MOVE && call.message != WM_SIZE)) return;
+  try {
+    const TWindowBounds host = Win32WindowBounds(reinterpret_cast<THostHandle>(call.hwnd));
+    const TWorkArea work = Win32WorkArea();
+    if (call.message == WM_MOVE) {
+      FollowHostMove(*target.Varimo, target.Ports->Window, host, work);
+    } else {
+      HostSizeChanged(*target.Varimo, target.Ports->Window, host, work);
+    }
+  } catch (...) {
+  }
+}
+
+void ForwardQueuedMessage(const MSG& message) noexcept {
+  if (message.message != WM_KEYDOWN || message.hwnd == target.Own) return;
+  try {
+    ForwardHostKey(*target.Varimo, *target.Ports, static_cast<uint32_t>(message.wParam));
+  } catch (...) {
+  }
+}
+
+LRESULT CALLBACK CallWndProcHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && target.Varimo != nullptr) {
+    ForwardWindowMessage(*reinterpret_cast<const CWPSTRUCT*>(lParam));
+  }
+  return CallNextHookEx(target.WindowProcs, code, wParam, lParam);
+}
+
+LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
+  // A message only looked at stays in the queue and comes by again when it is taken.
+  if (code == HC_ACTION && wParam == PM_REMOVE && target.Varimo != nullptr) {
+    ForwardQueuedMessage(*reinterpret_cast<const MSG*>(lParam));
+  }
+  return CallNextHookEx(target.Queue, code, wParam, lParam);
+}
+
+}  // namespace
+
+void Win32Hooks::Install(TVarimo& varimo, TPorts& ports, THostHandle ownWindow) {
+  Remove();
+  target.Varimo = &varimo;
+  target.Ports = &ports;
+  target.HostMain = reinterpret_cast<HWND>(ports.Host.MainWindow());
+  target.Own = reinterpret_cast<HWND>(ownWindow);
+  const DWORD thread = GetWindowThreadProcessId(target.HostMain, nullptr);
+  if (thread == 0) return;
+  target.WindowProcs = SetWindowsHookExA(WH_CALLWNDPROC, CallWndProcHook, nullptr, thread);
+  target.Queue = SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, thread);
+}
+
+void Win32Hooks::Remove() {
+  if (target.WindowProcs != nullptr) UnhookWindowsHookEx(target.WindowProcs);
+  if (target.Queue != nullptr) UnhookWindowsHookEx(target.Queue);
+  target = THookTarget();
+}
+
+}  // namespace varimo

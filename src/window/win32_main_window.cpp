@@ -1,0 +1,403 @@
+#include "window/win32_main_window.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "engine/monitor.h"
+#include "window/input.h"
+#include "window/paint.h"
+#include "window/paint_view.h"
+#include "window/resize.h"
+#include "window/skin.h"
+#include "window/skin_tables.h"
+#include "window/win32_screen.h"
+
+namespace varimo {
+namespace {
+
+constexpr char kClassName[] = "TVarimo";
+constexpr char kCaption[] = "Winamp Varimo";
+constexpr int kDesignWidth = 275;
+constexpr int kDesignHeight = 116;
+constexpr int kMinWidth = 275;
+constexpr UINT_PTR kTimerId = 1;
+
+HWND ToWindow(void* handle) {
+  return static_cast<HWND>(handle);
+}
+
+int32_t PointX(LPARAM lParam) {
+  return static_cast<int16_t>(LOWORD(lParam));
+}
+
+int32_t PointY(LPARAM lParam) {
+  return static_cast<int16_t>(HIWORD(lParam));
+}
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* window = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+  intptr_t result = 0;
+  // An exception cannot pass through the system's code that called this procedure; a
+  // handler that ran out of memory leaves the message to the default handling.
+  try {
+    if (window != nullptr && window->Dispatch(message, wParam, lParam, result)) {
+      return static_cast<LRESULT>(result);
+    }
+  } catch (...) {
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+bool RegisterWindowClass(HINSTANCE module) {
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof(wc);
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = module;
+  // The cursor follows the pointer over the window's parts (WM_SETCURSOR).
+  wc.hCursor = nullptr;
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kClassName;
+  return RegisterClassExA(&wc) != 0;
+}
+
+}  // namespace
+
+Win32MainWindow::Win32MainWindow(void* module, TVarimo& varimo, IHost& host)
+    : module_(module), varimo_(varimo), host_(host), skin_(module) {}
+
+Win32MainWindow::~Win32MainWindow() {
+  Destroy();
+}
+
+bool Win32MainWindow::Create(THostHandle owner) {
+  HINSTANCE module = static_cast<HINSTANCE>(module_);
+  if (!RegisterWindowClass(module)) return false;
+  classRegistered_ = true;
+  // Borderless, so the window and its client area are one: the skin draws the frame.
+  HWND hwnd = CreateWindowExA(0, kClassName, kCaption, WS_POPUP, 0, 0, kDesignWidth, kDesignHeight,
+                              reinterpret_cast<HWND>(owner), nullptr, module, this);
+  if (hwnd == nullptr) return false;
+  window_ = hwnd;
+  for (const TCursorResource& cursor : BuiltInCursors) {
+    cursors_[static_cast<size_t>(cursor.Number)] =
+        LoadImageA(module, cursor.Name, IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR);
+  }
+  return true;
+}
+
+void Win32MainWindow::BindPaint() {
+  paintBound_ = true;
+  Resize();
+}
+
+void Win32MainWindow::Destroy() {
+  paintBound_ = false;
+  if (window_ != nullptr) DestroyWindow(ToWindow(window_));
+  if (classRegistered_) {
+    UnregisterClassA(kClassName, static_cast<HINSTANCE>(module_));
+    classRegistered_ = false;
+  }
+  FreeCursors();
+}
+
+THostHandle Win32MainWindow::Handle() const {
+  return reinterpret_cast<THostHandle>(window_);
+}
+
+bool Win32MainWindow::Dispatch(uint32_t message, uintptr_t wParam, intptr_t lParam,
+                               intptr_t& result) {
+  if (window_ == nullptr || ports_ == nullptr) return false;
+  TPorts& ports = *ports_;
+  switch (message) {
+    case WM_PAINT: Paint(); return true;
+    case WM_ERASEBKGND:
+      // Every repaint covers the whole window; erasing first would only flicker.
+      result = 1;
+      return true;
+    case WM_SIZE:
+      if (paintBound_) Resize();
+      return true;
+    case WM_GETMINMAXINFO: {
+      auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+      info->ptMinTrackSize.x = kMinWidth;
+      if (minHeight_ > 0) info->ptMinTrackSize.y = minHeight_;
+      if (maxHeight_ > 0) info->ptMaxTrackSize.y = maxHeight_;
+      return true;
+    }
+    case WM_ACTIVATE:
+      varimo_.Window.Active = LOWORD(wParam) != WA_INACTIVE;
+      Repaint();
+      return false;
+    case WM_TIMER:
+      if (wParam == kTimerId) TimerTimer(varimo_, ports);
+      return true;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+      FormMouseDown(varimo_, ports, PointX(lParam), PointY(lParam));
+      return true;
+    case WM_LBUTTONDBLCLK:
+      // The system sends a double click in place of the second press.
+      FormDblClick(varimo_, ports, PointX(lParam), PointY(lParam));
+      FormMouseDown(varimo_, ports, PointX(lParam), PointY(lParam));
+      return true;
+    case WM_MOUSEMOVE: SetHoverCursor(PointX(lParam), PointY(lParam)); return true;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) != HTCLIENT) return false;
+      ApplyCursor();
+      result = TRUE;
+      return true;
+    case WM_MOUSEWHEEL: return FormMouseWheel(varimo_, ports, GET_WHEEL_DELTA_WPARAM(wParam));
+    case WM_KEYDOWN: FormKeyDown(varimo_, ports, static_cast<int32_t>(wParam)); return true;
+    case WM_CHAR: FormKeyPress(varimo_, ports, static_cast<char>(wParam), true); return true;
+    case WM_CLOSE:
+      // Closing hides the window; it lives until the library is unloaded.
+      Hide();
+      return true;
+    case WM_DESTROY:
+      KillTimer(ToWindow(window_), kTimerId);
+      // The owner's destruction may take the window before the library is unloaded; the
+      // settings are saved by whichever comes first.
+      if (!destroyed_) {
+        destroyed_ = true;
+        FormDestroy(varimo_, ports);
+      }
+      return true;
+    case WM_NCDESTROY: window_ = nullptr; return false;
+    default: return false;
+  }
+}
+
+void Win32MainWindow::Paint() {
+  HWND hwnd = ToWindow(window_);
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  if (dc != nullptr && paintBound_) {
+    const TWindowBounds bounds = Bounds();
+    GdiBufferedPaint paint(dc, bounds.Width, bounds.Height, skin_.Bitmaps(), fonts_);
+    TWindowState& window = varimo_.Window;
+    const std::optional<TScrollThumb> thumb =
+        PaintMainWindow(paint.Canvas(), varimo_, skin_.PaintSkin(), bounds, window.TimeColumnX,
+                        FontMetricsOf(window));
+    paint.Present();
+    if (thumb) {
+      window.ThumbY = thumb->ThumbY;
+      window.ScrollStep = thumb->ScrollStep;
+    }
+  }
+  EndPaint(hwnd, &ps);
+}
+
+void Win32MainWindow::Resize() {
+  const TOptionSettings& options = varimo_.Settings.Option;
+  FormResize(varimo_.Window, Bounds(), options.FontSize, MeasureListFont());
+  Repaint();
+}
+
+TFontMetrics Win32MainWindow::MeasureListFont() {
+  const TOptionSettings& options = varimo_.Settings.Option;
+  HWND hwnd = ToWindow(window_);
+  HDC dc = GetDC(hwnd);
+  if (dc == nullptr) return FontMetricsOf(varimo_.Window);
+  TFontMetrics metrics;
+  {
+    GdiCanvas canvas(dc, skin_.Bitmaps(), fonts_);
+    metrics = metrics_.Get(canvas, ListFont(options.FontName, options.FontSize));
+  }
+  ReleaseDC(hwnd, dc);
+  return metrics;
+}
+
+template <typename Draw>
+void Win32MainWindow::DrawOnWindow(Draw draw) {
+  if (!paintBound_ || window_ == nullptr) return;
+  HWND hwnd = ToWindow(window_);
+  HDC dc = GetDC(hwnd);
+  if (dc == nullptr) return;
+  {
+    GdiCanvas canvas(dc, skin_.Bitmaps(), fonts_);
+    const TWindowBounds bounds = Bounds();
+    draw(canvas, bounds.Width, bounds.Height);
+  }
+  ReleaseDC(hwnd, dc);
+}
+
+void Win32MainWindow::SetHoverCursor(int32_t x, int32_t y) {
+  const TWindowBounds bounds = Bounds();
+  cursor_ = HoverCursor(varimo_.Window.State, bounds.Width, bounds.Height, x, y);
+  ApplyCursor();
+}
+
+void Win32MainWindow::ApplyCursor() const {
+  void* cursor = cursors_[static_cast<size_t>(cursor_)];
+  SetCursor(cursor != nullptr ? static_cast<HCURSOR>(cursor) : LoadCursor(nullptr, IDC_ARROW));
+}
+
+void Win32MainWindow::FreeCursors() {
+  for (void*& cursor : cursors_) {
+    if (cursor == nullptr) continue;
+    // A cursor still shown would be destroyed under the pointer.
+    if (GetCursor() == cursor) SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    DestroyCursor(static_cast<HCURSOR>(cursor));
+    cursor = nullptr;
+  }
+}
+
+void Win32MainWindow::KeepOnScreen() {
+  TWindowBounds bounds = Bounds();
+  const TScreenSize screen = ScreenSize();
+  const TWorkArea work = Win32WorkArea();
+  const TWindowOrigin origin =
+      varimo::KeepOnScreen({bounds.Left, bounds.Top}, bounds.Width, bounds.Height,
+                           {screen.Width, screen.Height, work.Left, work.Top});
+  if (origin.Left == bounds.Left && origin.Top == bounds.Top) return;
+  bounds.Left = origin.Left;
+  bounds.Top = origin.Top;
+  SetBounds(bounds);
+}
+
+TWindowBounds Win32MainWindow::Bounds() const {
+  return Win32WindowBounds(Handle());
+}
+
+void Win32MainWindow::SetBounds(const TWindowBounds& bounds) {
+  if (window_ == nullptr) return;
+  // A borderless window gets no size limits from the system; they are kept here.
+  int32_t height = bounds.Height;
+  if (maxHeight_ > 0) height = std::min(height, maxHeight_);
+  height = std::max(height, minHeight_);
+  const int32_t width = std::max(bounds.Width, kMinWidth);
+  SetWindowPos(ToWindow(window_), nullptr, bounds.Left, bounds.Top, width, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32MainWindow::SetHeightLimits(int32_t minHeight, int32_t maxHeight) {
+  minHeight_ = minHeight;
+  maxHeight_ = maxHeight;
+  SetBounds(Bounds());
+}
+
+void Win32MainWindow::Show() {
+  if (window_ != nullptr) ShowWindow(ToWindow(window_), SW_SHOWNOACTIVATE);
+}
+
+void Win32MainWindow::Hide() {
+  if (window_ != nullptr) ShowWindow(ToWindow(window_), SW_HIDE);
+}
+
+void Win32MainWindow::StartTimer(int32_t intervalMS) {
+  if (window_ != nullptr) {
+    SetTimer(ToWindow(window_), kTimerId, static_cast<UINT>(std::max(intervalMS, 1)), nullptr);
+  }
+}
+
+void Win32MainWindow::StopTimer() {
+  if (window_ != nullptr) KillTimer(ToWindow(window_), kTimerId);
+}
+
+void Win32MainWindow::PumpMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      // The host's own loop must still see that it is to end.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+TScreenSize Win32MainWindow::ScreenSize() const {
+  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+bool Win32MainWindow::IsWindowVisible(THostHandle window) const {
+  return ::IsWindowVisible(reinterpret_cast<HWND>(window)) != FALSE;
+}
+
+uint32_t Win32MainWindow::TickCount() {
+  return GetTickCount();
+}
+
+void Win32MainWindow::Sleep(uint32_t ms) {
+  ::Sleep(ms);
+}
+
+void Win32MainWindow::AddLayeredStyle() {
+  if (window_ == nullptr) return;
+  HWND hwnd = ToWindow(window_);
+  SetWindowLongA(hwnd, GWL_EXSTYLE, GetWindowLongA(hwnd, GWL_EXSTYLE) | WS_EX_LAYERED);
+}
+
+bool Win32MainWindow::SetOpacity(uint8_t alpha) {
+  if (window_ == nullptr) return false;
+  HWND hwnd = ToWindow(window_);
+  using SetLayeredWindowAttributesProc = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+  // Looked up at run time: systems before Windows 2000 have no translucent windows.
+  HMODULE user32 = LoadLibraryA("user32.dll");
+  bool applied = false;
+  if (user32 != nullptr) {
+    auto setAttributes = reinterpret_cast<SetLayeredWindowAttributesProc>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
+    applied = setAttributes != nullptr && setAttributes(hwnd, 0, alpha, LWA_ALPHA);
+    FreeLibrary(user32);
+  }
+  // A layered window whose opacity was never set is never drawn: without translucency the
+  // window goes back to an ordinary one.
+  if (!applied) {
+    SetWindowLongA(hwnd, GWL_EXSTYLE, GetWindowLongA(hwnd, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+  }
+  return applied;
+}
+
+void Win32MainWindow::LoadSkin(bool force) {
+  const std::optional<std::string> folder = skin_.Check(host_, force);
+  if (!folder) return;
+  StopTimer();
+  skin_.Load(*folder);
+  KeepOnScreen();
+  Repaint();
+  StartTimer(varimo_.Settings.Option.TimerMS);
+}
+
+void Win32MainWindow::DrawTimeDisplay(const TTimeDigits& digits, bool remain) {
+  DrawOnWindow([&](ICanvas& canvas, int width, int height) {
+    varimo::DrawTimeDisplay(canvas, width, height, digits, remain);
+  });
+}
+
+void Win32MainWindow::DrawSmallTime(const TTimeDigits& digits, bool remain) {
+  DrawOnWindow([&](ICanvas& canvas, int width, int) {
+    varimo::DrawSmallTime(canvas, width, digits, remain);
+  });
+}
+
+void Win32MainWindow::BlankTimeDisplay() {
+  DrawOnWindow([](ICanvas& canvas, int width, int height) {
+    varimo::BlankTimeDisplay(canvas, width, height);
+  });
+}
+
+void Win32MainWindow::DrawPositionThumb(int32_t offset, double fraction) {
+  const bool ownLayout = skin_.PaintSkin().OwnLayout;
+  DrawOnWindow([&](ICanvas& canvas, int width, int height) {
+    varimo::DrawPositionThumb(canvas, width, height, ownLayout, offset, fraction);
+  });
+}
+
+void Win32MainWindow::Repaint() {
+  if (!paintBound_ || window_ == nullptr) return;
+  RedrawWindow(ToWindow(window_), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+}  // namespace varimo

@@ -1,0 +1,101 @@
+#pragma once
+// The playlist window on the system: a borderless, hidden-at-first top-level window owned by
+// the host's main window. It offers the window, clock, translucency and view ports, draws the
+// skin, and turns its messages into calls of the core's handlers.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "frame/varimo.h"
+#include "platform/ports.h"
+#include "window/layout.h"
+#include "window/win32_gdi_canvas.h"
+#include "window/win32_skin_loader.h"
+
+namespace varimo {
+
+class Win32MainWindow : public IWindow, public IClock, public ITransparency, public IView {
+ public:
+  // module (an HINSTANCE) is the library, which holds the window's class, cursors and
+  // built-in skin.
+  Win32MainWindow(void* module, TVarimo& varimo, IHost& host);
+  Win32MainWindow(const Win32MainWindow&) = delete;
+  Win32MainWindow& operator=(const Win32MainWindow&) = delete;
+  ~Win32MainWindow() override;
+
+  // The ports the window's handlers work through; set before Create, kept for its lifetime.
+  void Connect(TPorts& ports) { ports_ = &ports; }
+  // Creates the hidden window owned by owner (an HWND) and loads its cursors. False when
+  // the system refused the window.
+  bool Create(THostHandle owner);
+  // From now on the window paints and lays itself out; lays itself out once at once.
+  void BindPaint();
+  // Destroys the window, which saves the settings, unregisters its class and frees its
+  // cursors; the skin's bitmaps and the fonts go with the object.
+  void Destroy();
+  THostHandle Handle() const;
+
+  // IWindow
+  TWindowBounds Bounds() const override;
+  void SetBounds(const TWindowBounds& bounds) override;
+  void SetHeightLimits(int32_t minHeight, int32_t maxHeight) override;
+  void Show() override;
+  void Hide() override;
+  void StartTimer(int32_t intervalMS) override;
+  void StopTimer() override;
+  void PumpMessages() override;
+  TScreenSize ScreenSize() const override;
+  bool IsWindowVisible(THostHandle window) const override;
+
+  // IClock
+  uint32_t TickCount() override;
+  void Sleep(uint32_t ms) override;
+
+  // ITransparency
+  void AddLayeredStyle() override;
+  bool SetOpacity(uint8_t alpha) override;
+
+  // IView
+  void LoadSkin(bool force) override;
+  void DrawTimeDisplay(const TTimeDigits& digits, bool remain) override;
+  void DrawSmallTime(const TTimeDigits& digits, bool remain) override;
+  void BlankTimeDisplay() override;
+  void DrawPositionThumb(int32_t offset, double fraction) override;
+  void Repaint() override;
+
+  // The window procedure's handling of one message; false leaves it to the default handling.
+  bool Dispatch(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result);
+
+ private:
+  void Paint();
+  void Resize();
+  // Widths of "0" and ":" in the list font, measured once per font.
+  TFontMetrics MeasureListFont();
+  void KeepOnScreen();
+  void SetHoverCursor(int32_t x, int32_t y);
+  void ApplyCursor() const;
+  void FreeCursors();
+  // Draws on the window itself, between full repaints.
+  template <typename Draw>
+  void DrawOnWindow(Draw draw);
+
+  void* module_;
+  TVarimo& varimo_;
+  IHost& host_;
+  TPorts* ports_ = nullptr;
+  void* window_ = nullptr;  // HWND
+  bool classRegistered_ = false;
+  bool paintBound_ = false;
+  bool destroyed_ = false;  // the window's destruction has saved the settings
+  int32_t minHeight_ = 0;
+  int32_t maxHeight_ = 0;
+  Win32SkinLoader skin_;
+  GdiFontCache fonts_;
+  FontMetricsCache metrics_;
+  // HCURSORs by cursor number; 0 is unused.
+  std::array<void*, 7> cursors_{};
+  int32_t cursor_ = 1;
+};
+
+}  // namespace varimo
