@@ -61,6 +61,8 @@ void Win32Application::AttachHost() {
   // The skin comes first: the window neither paints nor lays itself out without it.
   window_.LoadSkin(true);
   window_.BindPaint();
+  // Registering the hot keys and putting the show-window item into the host's menu, as the
+  // hidden window does, follow here once they exist.
 }
 
 }  // namespace varimo

@@ -21,9 +21,8 @@ struct GeneralPurposePlugin {
 HINSTANCE library = nullptr;
 varimo::Win32Application* application = nullptr;
 
-// Nothing may unwind into the host, which knows nothing of C++ exceptions: a start-up that
-// cannot finish leaves the plug-in idle.
 int Init();
+// The options dialog opens here once it exists.
 void Config() {}
 void Quit();
 
@@ -31,7 +30,10 @@ GeneralPurposePlugin plugin = {
     0x10, "Varimo Ver1.62 [gen_Varimo.dll]", Init, Config, Quit, nullptr, nullptr};
 
 int Init() {
+  // The record may be read any number of times; only the first init creates anything.
   if (application != nullptr) return 0;
+  // Nothing may unwind into the host, which knows nothing of C++ exceptions: a start-up that
+  // cannot finish leaves the plug-in idle, and the unloading still cleans up what it made.
   try {
     application = new varimo::Win32Application(
         reinterpret_cast<varimo::THostHandle>(plugin.hwndParent), library);
