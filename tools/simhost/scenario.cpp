@@ -91,4 +91,21 @@ std::optional<uint32_t> ParseRgb(const std::string& word) {
   return value;
 }
 
+std::optional<TCountRange> ParseCountRange(const std::string& word, int64_t total) {
+  if (word == "none") return TCountRange{0, 0};
+  if (word == "all") return TCountRange{total, total};
+  size_t dots = word.find("..");
+  if (dots == std::string::npos) {
+    std::optional<int64_t> n = ParseInteger(word);
+    if (!n || *n < 0) return std::nullopt;
+    return TCountRange{*n, *n};
+  }
+  std::optional<int64_t> low = ParseInteger(word.substr(0, dots));
+  std::string upper = word.substr(dots + 2);
+  std::optional<int64_t> high =
+      upper.empty() ? std::optional<int64_t>(INT64_MAX) : ParseInteger(upper);
+  if (!low || !high || *low < 0 || *high < *low) return std::nullopt;
+  return TCountRange{*low, *high};
+}
+
 }  // namespace varimo

@@ -27,4 +27,14 @@ std::optional<bool> ParseYesNo(const std::string& word);
 // "RRGGBB" (optionally with a leading "#") as 0xRRGGBB, or nothing.
 std::optional<uint32_t> ParseRgb(const std::string& word);
 
+// A count that an expectation accepts, both ends included.
+struct TCountRange {
+  int64_t Min = 0;
+  int64_t Max = 0;
+  bool Contains(int64_t n) const { return n >= Min && n <= Max; }
+};
+
+// "N", "MIN..MAX", "MIN.." (no upper end), "none" (0) or "all" (total), or nothing.
+std::optional<TCountRange> ParseCountRange(const std::string& word, int64_t total);
+
 }  // namespace varimo

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "scenario.h"
+#include "win32_gdi_count.h"
 #include "win32_plugin_loader.h"
 #include "win32_sim_host.h"
 
@@ -87,6 +88,7 @@ class ScenarioRunner {
   std::string CmdMove(const Args& args);
   std::string CmdMinimize(const Args& args);
   std::string CmdRestore(const Args& args);
+  std::string CmdRepaint(const Args& args);
   std::string CmdClick(const Args& args);
   std::string CmdDrag(const Args& args);
   std::string CmdWheel(const Args& args);
@@ -98,6 +100,10 @@ class ScenarioRunner {
   std::string CmdExpectIni(const Args& args);
   std::string CmdExpectNoIni(const Args& args);
   std::string CmdGdiCount(const Args& args);
+  // What a window shows (win32_runner_checks.cpp).
+  std::string CmdExpectPixels(const Args& args);
+  std::string CmdExpectBitmap(const Args& args);
+  std::string CmdExpectAlpha(const Args& args);
   std::string CmdExpectGdiCount(const Args& args);
 
   // A window named in a script: main, equalizer, playlist, browser, plugin (the
@@ -116,8 +122,7 @@ class ScenarioRunner {
   std::string target_ = "plugin";
   bool closed_ = false;
   bool quit_ = false;
-  DWORD gdiObjects_ = 0;
-  DWORD userObjects_ = 0;
+  TGuiObjectCount objectsBefore_;
   bool gdiCounted_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "win32_desktop.h"
+#include "win32_gdi_count.h"
 #include "win32_runner.h"
 
 namespace varimo {
@@ -49,6 +50,12 @@ std::string Hex(uint32_t rgb) {
   char text[8];
   std::snprintf(text, sizeof(text), "%06X", static_cast<unsigned>(rgb));
   return text;
+}
+
+// "GDI 120, USER 45", with "?" for a count the system does not keep.
+std::string DescribeObjects(const TGuiObjectCount& count) {
+  return "GDI " + (count.GdiKnown ? std::to_string(count.Gdi) : std::string("?")) + ", USER " +
+         (count.UserKnown ? std::to_string(count.User) : std::string("?"));
 }
 
 std::string RectText(const RECT& rect) {
@@ -143,6 +150,28 @@ std::string ScenarioRunner::CmdRestore(const Args& args) {
   HWND window = ResolveWindow(args[0]);
   if (window == nullptr) return "there is no window '" + args[0] + "'";
   ShowWindow(window, SW_RESTORE);
+  Pump(0);
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdRepaint(const Args& args) {
+  std::optional<int64_t> count = ParseInteger(args[0]);
+  if (!count || *count < 1 || *count > 100000) return "count must be 1-100000";
+  bool activate = args.size() == 2;
+  if (activate && args[1] != "activate") return "'" + args[1] + "' is not activate";
+  HWND window = ResolveWindow(target_);
+  if (window == nullptr) return "no window '" + target_ + "' to repaint";
+  for (int64_t i = 1; i <= *count; ++i) {
+    if (activate) {
+      // Alternating, as the user switching windows would; the window ends active.
+      SendMessageA(window, WM_ACTIVATE, i % 2 == 0 || i == *count ? WA_ACTIVE : WA_INACTIVE, 0);
+    } else {
+      InvalidateRect(window, nullptr, FALSE);
+      UpdateWindow(window);
+    }
+    // The timer and the host run on between repaints, as they would on a busy desktop.
+    if (i % 50 == 0) Pump(0);
+  }
   Pump(0);
   return std::string();
 }
@@ -319,11 +348,9 @@ std::string ScenarioRunner::CmdExpectNoIni(const Args& args) {
 }
 
 std::string ScenarioRunner::CmdGdiCount(const Args&) {
-  gdiObjects_ = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  userObjects_ = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  objectsBefore_ = CountGuiObjects();
   gdiCounted_ = true;
-  host_.Note("gdi objects " + std::to_string(gdiObjects_) + ", user objects " +
-             std::to_string(userObjects_));
+  host_.Note("objects " + DescribeObjects(objectsBefore_));
   return std::string();
 }
 
@@ -331,21 +358,20 @@ std::string ScenarioRunner::CmdExpectGdiCount(const Args& args) {
   std::optional<int64_t> tolerance = ParseInteger(args[0]);
   if (!tolerance || *tolerance < 0) return "tolerance must be a number";
   if (!gdiCounted_) return "no gdi-count before";
-  DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-  host_.Note("gdi objects " + std::to_string(gdi) + ", user objects " + std::to_string(user));
-  if (gdiObjects_ == 0 && gdi == 0) {
-    // A process with windows always holds GDI objects; zero means the system does not
-    // count them (Wine), so the comparison would prove nothing.
-    host_.Note("gdi counts are not available on this system: comparison skipped");
-    std::printf("note: GetGuiResources counts nothing here; expect-gdi-count skipped\n");
+  const TGuiObjectCount& before = objectsBefore_;
+  TGuiObjectCount now = CountGuiObjects();
+  host_.Note("objects " + DescribeObjects(now));
+  bool gdi = before.GdiKnown && now.GdiKnown;
+  bool user = before.UserKnown && now.UserKnown;
+  if (!gdi && !user) {
+    host_.Note("object counts are not available on this system: comparison skipped");
+    std::printf("note: this system counts no GDI or USER objects; expect-gdi-count skipped\n");
     return std::string();
   }
-  if (gdi > gdiObjects_ + *tolerance || user > userObjects_ + *tolerance) {
-    return "GDI objects " + std::to_string(gdiObjects_) + " -> " + std::to_string(gdi) +
-           ", USER objects " + std::to_string(userObjects_) + " -> " + std::to_string(user);
-  }
-  return std::string();
+  bool grew =
+      (gdi && now.Gdi > before.Gdi + *tolerance) || (user && now.User > before.User + *tolerance);
+  if (!grew) return std::string();
+  return "objects were " + DescribeObjects(before) + ", now " + DescribeObjects(now);
 }
 
 }  // namespace varimo
