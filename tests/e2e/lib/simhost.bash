@@ -1,13 +1,14 @@
 # Shared by the end-to-end scripts (sourced, not run): each scenario gets a host folder of
 # its own under build-win32/e2e/NAME (simhost.exe, Plugins/gen_Varimo.dll, its settings
 # file and log), all share the Wine prefix build-win32/wineprefix, and Xvfb gives them
-# a display.
+# a display. VARIMO_E2E_WIN32 and VARIMO_E2E_NATIVE name other build folders than
+# build-win32 and build, for a run beside someone else's builds.
 
 # e2e_setup ROOT NAME: builds what is missing and lays out the host folder.
 # Sets E2E_ROOT, E2E_BUILD, E2E_DIR.
 e2e_setup() {
   E2E_ROOT=$(cd "$1" && pwd)
-  E2E_BUILD=$E2E_ROOT/build-win32
+  E2E_BUILD=${VARIMO_E2E_WIN32:-$E2E_ROOT/build-win32}
   E2E_DIR=$E2E_BUILD/e2e/$2
   if [ ! -f "$E2E_BUILD/build.ninja" ]; then
     cmake -S "$E2E_ROOT" -B "$E2E_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -48,4 +49,33 @@ e2e_fail() {
   echo "--- output"; grep -v '^wine: ' "$E2E_DIR/output.txt" | tail -n 20
   echo "--- log"; tail -n 30 "$E2E_DIR/simhost.log" 2>/dev/null
   return 1
+}
+
+# e2e_samples: writes the sample albums (sampler.zip, .lzh, .pack.mp3, .cue.mp3 and
+# plain.mp3) into the host folder, building their generator in the native build if needed.
+e2e_samples() {
+  local native=${VARIMO_E2E_NATIVE:-$E2E_ROOT/build}
+  if [ ! -f "$native/build.ninja" ]; then
+    cmake -S "$E2E_ROOT" -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null ||
+      return 1
+  fi
+  ninja -C "$native" -j2 make_samples >/dev/null || {
+    echo "e2e: cannot build make_samples"; return 1; }
+  "$native/tests/make_samples" "$E2E_DIR" >/dev/null || {
+    echo "e2e: cannot write the sample albums"; return 1; }
+}
+
+# e2e_skins: copies the built-in frame bitmap (builtin_pledit.bmp) and glyph bitmap
+# (builtin_text.bmp) and the test skin (skins/test_skin) into the host folder, so scenarios
+# can compare the screen with the bitmaps the plug-in copies from.
+e2e_skins() {
+  cp "$E2E_ROOT/resources/pledit.bmp" "$E2E_DIR/builtin_pledit.bmp" &&
+    cp "$E2E_ROOT/resources/text.bmp" "$E2E_DIR/builtin_text.bmp" &&
+    mkdir -p "$E2E_DIR/skins" &&
+    cp -r "$E2E_ROOT/tests/e2e/skins/test_skin" "$E2E_DIR/skins/"
+}
+
+# e2e_scenario NAME: runs tests/e2e/scenarios/NAME.txt; on failure reports and returns 1.
+e2e_scenario() {
+  e2e_run "$E2E_ROOT/tests/e2e/scenarios/$1.txt" || e2e_fail "scenario $1 failed" || return 1
 }
