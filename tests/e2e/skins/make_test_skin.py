@@ -11,13 +11,10 @@ deterministic, so regenerating shows whether the committed files are current.
 
 import os
 import struct
-import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(HERE)))
 OUT = os.path.join(HERE, "test_skin")
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e", "lib"))
-from bmp_pixels import read_bmp  # noqa: E402
 
 BACKGROUND = (40, 24, 16)       # never shown: outside every piece
 FRAME = (150, 70, 40)           # rust: sides and bottom panels
@@ -73,6 +70,26 @@ def write_bmp8(path, canvas):
         f.write(rows)
 
 
+def read_bmp_ink(path):
+    """The pixels of an uncompressed 4 or 8-bit BMP file that have the colour of its pixel
+    (1, 0), as a set of (x, y)."""
+    with open(path, "rb") as f:
+        data = f.read()
+    offset = struct.unpack_from("<I", data, 10)[0]
+    header_size, width, height, _, bits, compression = struct.unpack_from("<IiiHHI", data, 14)
+    if data[:2] != b"BM" or compression != 0 or bits not in (4, 8) or height <= 0:
+        raise ValueError("%s: expected a bottom-up 4 or 8-bit BMP" % path)
+    stride = (width * bits + 31) // 32 * 4
+
+    def index(x, y):
+        bit = x * bits
+        byte = data[offset + stride * (height - 1 - y) + bit // 8]
+        return (byte >> (8 - bits - bit % 8)) & ((1 << bits) - 1)
+
+    ink = index(1, 0)
+    return {(x, y) for y in range(height) for x in range(width) if index(x, y) == ink}
+
+
 def draw_pledit():
     c = Canvas(280, 111, BACKGROUND)
     for top, corner, title in ((0, CORNER_ACTIVE, TITLE_ACTIVE),
@@ -106,16 +123,10 @@ def draw_pledit():
     return c
 
 
-def glyph_masks():
-    """The built-in glyph bitmap's ink, as a set of (x, y)."""
-    width, height, pixel = read_bmp(os.path.join(ROOT, "resources", "text.bmp"))
-    ink = pixel(1, 0)  # the top bar of "A"
-    return {(x, y) for y in range(height) for x in range(width) if pixel(x, y) == ink}
-
-
 def draw_text():
     c = Canvas(155, 18, GLYPH_BG)
-    for x, y in glyph_masks():
+    # (1, 0) is on the top bar of "A": the ink.
+    for x, y in read_bmp_ink(os.path.join(ROOT, "resources", "text.bmp")):
         c.pixels[y][x] = INK
     return c
 
