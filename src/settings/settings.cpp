@@ -96,8 +96,8 @@ TListForm ReadListForm(IniFile& ini) {
     int32_t kind = ini.ReadInteger(kListForm, Indexed("Item", n), 0);
     TFormatItem item;
     item.Code = ClampTo32(int64_t{omit} * 10 + kind);
-    // Only a text item has a text; a stray one on another kind would show inside a group.
-    if (item.Code % 10 == kFormatText) item.Text = ini.ReadWrapped(kListForm, Indexed("Text", n));
+    // Read for every kind: a text put by hand on another kind shows inside its group.
+    item.Text = ini.ReadWrapped(kListForm, Indexed("Text", n));
     grouped = grouped || omit == 1;
     form.Items.push_back(std::move(item));
   }

@@ -225,10 +225,10 @@ TEST_F(SettingsTest, ListFormLoadsFromItsSection) {
        "Count=1\r\nNumber=0\r\nText1=\"/ a /\"\r\n",
        0,
        {{" a ", 0}}},
-      {"text only on text items",
-       "Count=1\r\nNumber=0\r\nItem1=2\r\nText1=/stray/\r\n",
-       0,
-       {{"", 2}}},
+      {"other kinds keep a text written into the file",
+       "Count=2\r\nNumber=10\r\nOmit1=1\r\nItem1=2\r\nText1=/stray/\r\nItem2=6\r\nText2=/x/\r\n",
+       10,
+       {{"stray", 12}, {"x", 6}}},
       {"missing items are empty texts",
        "Count=2\r\nNumber=0\r\nItem1=2\r\n",
        0,
@@ -260,6 +260,7 @@ TEST_F(SettingsTest, ApplyRewritesListFormAndHotKeysWhole) {
           "[HotKey]\r\nEnabled=1\r\nCount=2\r\nCmd1=16\r\n[Mine]\r\nKeep=this\r\n");
   TSettings s;
   s.ListForm = ListFormFromPreset(FormatPresets()[1]);
+  s.ListForm.Items[0].Text = "stray";  // only a text item's text is stored
   s.HotKey.Entries = {{16, 2, 0x27}};
   ASSERT_TRUE(WriteApplySections(ini, s));
   const std::string text = FileText(files, kPath);
