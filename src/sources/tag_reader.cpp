@@ -99,16 +99,18 @@ std::string UrlValue(const TID3v2Frame& frame) {
   return TrimTrailingBlanks(Bytes(frame.Data + 2, frame.Size - 2));
 }
 
-// A genre number; values beyond the table stop growing so that long digit runs cannot
-// overflow and still read as out of range.
+// A genre number, signed or not; values beyond the table (either way) stop growing so that
+// long digit runs cannot overflow and still read as out of range.
 std::optional<size_t> ParseGenreNumber(std::string_view digits) {
+  const bool negative = !digits.empty() && digits[0] == '-';
+  if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) digits.remove_prefix(1);
   if (digits.empty()) return std::nullopt;
   size_t value = 0;
   for (char c : digits) {
     if (c < '0' || c > '9') return std::nullopt;
     value = std::min<size_t>(value * 10 + static_cast<size_t>(c - '0'), GenreNames.size());
   }
-  return value;
+  return negative && value != 0 ? GenreNames.size() : value;
 }
 
 // "(n)" names a table genre, "(n)text" refines it to text, "((" escapes a parenthesis.
@@ -175,13 +177,13 @@ void FrameWalk(const uint8_t* tag, size_t size,
                const std::function<bool(const TID3v2Frame&)>& handler) {
   const int64_t tagSize = static_cast<int64_t>(size);
   const int64_t limit = tagSize - kHeaderSize;
-  // Too short for a header and one frame header; this also covers the extended header's size.
-  if (limit <= kHeaderSize) return;
+  // Too short to hold the extended header's size, and so any frame.
+  if (tagSize < kHeaderSize + 4) return;
   int64_t pos = kHeaderSize;
   if (tag[3] > 2 && (tag[5] & 0x40) != 0) {
-    const int64_t extendedSize = ReadUInt32BE(tag + kHeaderSize);
-    if (extendedSize < 0) return;
-    pos += extendedSize;
+    pos += ReadUInt32BE(tag + kHeaderSize);
+    // A broken size may point back into the tag header, but never before the tag.
+    if (pos < 0) return;
   }
   const bool synchsafeSizes = tag[3] == 4;
   while (pos < limit) {

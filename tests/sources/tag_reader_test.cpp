@@ -183,12 +183,24 @@ TEST(TagReader, GenreReferencesInParentheses) {
   struct Case {
     std::string value, expected;
   } cases[] = {
-      {"(17)", "Rock"},        {"(17)Rock & Roll", "Rock & Roll"},
-      {"((Live))", "(Live))"}, {"Jazz", "Jazz"},
-      {"(200)", ""},           {"(0)", "Blues"},
-      {"(RX)", "(RX)"},        {"(CR)", "(CR)"},
-      {"(17", "(17"},          {"()", "()"},
-      {"(-1)", "(-1)"},        {"(99999999999999999999)", ""},
+      {"(17)", "Rock"},
+      {"(17)Rock & Roll", "Rock & Roll"},
+      {"((Live))", "(Live))"},
+      {"Jazz", "Jazz"},
+      {"(200)", ""},
+      {"(0)", "Blues"},
+      {"(RX)", "(RX)"},
+      {"(CR)", "(CR)"},
+      {"(17", "(17"},
+      {"()", "()"},
+      {"(99999999999999999999)", ""},
+      // A signed reference is still a number, just not one the table holds.
+      {"(-1)", ""},
+      {"(-0)", "Blues"},
+      {"(+17)", "Rock"},
+      {"(-1)Live", "Live"},
+      {"(-)", "(-)"},
+      {"(--1)", "(--1)"},
   };
   for (const Case& c : cases) {
     const TID3v2Info info =
@@ -250,10 +262,20 @@ TEST(TagReader, ExtendedHeaderAndPaddingLeaveTheFramesReadable) {
         ID3v2Builder(version).ExtendedHeader().Text("TIT2", "Title").Padding(8192).Build());
     EXPECT_EQ(info.Title, "Title") << int{version};
   }
-  for (const char* size : {"\xFF\xFF\xFF\xFF", "\x7F\xFF\xFF\xFF", "\0\0\x10\0"}) {
+  // A broken extended-header size moves the walk's start: a start inside the tag header still
+  // steps forward to the frames, one before the tag or past them finds nothing.
+  struct Case {
+    const char* size;
+    std::string expected;
+  } cases[] = {
+      {"\xFF\xFF\xFF\xFF", "Title"}, {"\xFF\xFF\xFF\xF6", "Title"},
+      {"\xFF\xFF\xFF\xF5", ""},      {"\x80\0\0\0", ""},
+      {"\x7F\xFF\xFF\xFF", ""},      {"\0\0\x10\0", ""},
+  };
+  for (const Case& c : cases) {
     std::vector<uint8_t> tag = ID3v2Builder(4).ExtendedHeader().Text("TIT2", "Title").Build();
-    std::copy_n(size, 4, tag.begin() + 10);
-    EXPECT_EQ(ReadFrames(tag).Title, "");
+    std::copy_n(c.size, 4, tag.begin() + 10);
+    EXPECT_EQ(ReadFrames(tag).Title, c.expected) << ReadUInt32BE(tag.data() + 10);
   }
 }
 
@@ -264,6 +286,37 @@ TEST(TagReader, ReadsNothingPastTheBytesGiven) {
   const TID3v2Info info = ReadFrames(tag);
   EXPECT_EQ(info.Title, "Title");
   EXPECT_EQ(info.Album, "");
+}
+
+TEST(TagReader, FrameHeadersAreLookedForUpToTenBytesBeforeTheEnd) {
+  const std::string emptyTitle("TIT2\0\0\0\0\0\0", 10);
+  struct Case {
+    const char* name;
+    std::string tail;
+    std::string expected;
+  } cases[] = {
+      // Read, the empty frame would replace the title; its encoding byte is the byte after it.
+      {"header in the last ten bytes", emptyTitle, "First"},
+      {"header one byte earlier", emptyTitle + std::string(1, '\0'), ""},
+  };
+  for (const Case& c : cases) {
+    const std::vector<uint8_t> tag = ID3v2Builder().Text("TIT2", "First").Raw(c.tail).Build();
+    EXPECT_EQ(ReadFrames(tag).Title, c.expected) << c.name;
+  }
+}
+
+TEST(TagReader, ExtendedHeaderIsSkippedFromVersion3On) {
+  struct Case {
+    uint8_t version;
+    std::string expected;
+  } cases[] = {{2, "Title"}, {3, ""}, {4, ""}, {255, ""}};
+  for (const Case& c : cases) {
+    // The flag without an extended header: skipping one reads the frame id as its size.
+    std::vector<uint8_t> tag = ID3v2Builder(3).Text("TIT2", "Title").Build();
+    tag[3] = c.version;
+    tag[5] = 0x40;
+    EXPECT_EQ(ReadFrames(tag).Title, c.expected) << int{c.version};
+  }
 }
 
 TEST(TagReader, ABrokenFrameHeaderIsSteppedOver) {
