@@ -59,12 +59,14 @@ bool HandleIdleHost(TVarimo& varimo, TPorts& ports) {
 }
 
 // The album build leaves the index of the previous file in place while a shuffle-all pick
-// is pending. Brought into the list the way the pick would bring it, it names a track (or
-// is 0) at every moment.
+// is pending. Brought into the list the way the pick would bring it, it names a track at
+// every moment. A list without tracks keeps it as it is: the pick in the next album file
+// starts from it, and a saved track still waits there for the first file that opens.
 void KeepCurrentInList(TAlbumState& album) {
   const int32_t count = TrackCount(album);
-  if (count > 0 && album.CurrentIndex >= count) album.CurrentIndex %= count;
-  if (count == 0 || album.CurrentIndex < 0) album.CurrentIndex = 0;
+  if (count == 0) return;
+  if (album.CurrentIndex >= count) album.CurrentIndex %= count;
+  if (album.CurrentIndex < 0) album.CurrentIndex = 0;
 }
 
 // Rebuilds the album from the host's current entry. Returns false when the tick ends.

@@ -516,6 +516,19 @@ TEST(Monitor, SavedExclusionsWaitForTheFirstFileThatOpens) {
   missing.Host.Place(1, 0, kHostPlaying);
   missing.Tick();
   EXPECT_EQ(missing.Album().Tracks[1].Mark, -1);
+
+  // The saved current track waits behind a missing file as the exclusions do.
+  EngineRig saved;
+  saved.PutIni("[Play]\r\nNo=2\r\n");
+  saved.AddMissingFile("C:\\gone.zip", 30000);
+  saved.AddZipAlbum("C:\\album.zip", {5000, 5000, 5000});
+  saved.StartUp();
+  saved.Host.Place(0, 0, kHostPlaying);
+  saved.Run(1000);
+  saved.Host.Place(1, 0, kHostStopped);
+  saved.Tick();
+  EXPECT_EQ(saved.Current(), 2);
+  EXPECT_EQ(saved.Album().Tracks[2].Mark, 101);
 }
 
 TEST(Monitor, TheWindowShowsForAlbumsAndHidesForOtherFilesWhenSetTo) {
@@ -632,6 +645,41 @@ TEST(Monitor, ShuffleAllMovesAcrossThePlaylistAndPicksTracks) {
   EXPECT_LT(pausedTicks, picks + 30);
   EXPECT_TRUE(rig.Host.ShuffleOn());
   EXPECT_TRUE(rig.Host.RepeatOn());
+}
+
+// A plain file reached with the switch pending builds no track list and leaves the index
+// alone: the pick in the next album file starts from the track the last album played.
+TEST(Monitor, ShuffleAllThroughAPlainFilePicksFromTheLastAlbumsTrack) {
+  EngineRig rig;
+  rig.AddZipAlbum("C:\\a.zip", {8000, 9000, 7000});
+  rig.AddPlainFile("C:\\p.mp3", 6000);
+  rig.AddZipAlbum("C:\\b.zip", {5000, 6000, 7002, 8000});
+  rig.PutIni("[Option]\r\nCorrect=0\r\n");
+  rig.StartUp();
+  rig.Host.Place(0, 18000, kHostPlaying);
+  rig.Tick();
+  ASSERT_EQ(rig.Current(), 2);
+
+  rig.Play().Mode = kModeShuffleAllPending;
+  rig.Host.Place(1, 0, kHostPaused);
+  size_t mark = rig.Host.LogMark();
+  rig.Tick();
+  EXPECT_EQ(rig.Steering(mark), Strings{"cmd:40045"});
+  EXPECT_EQ(rig.Current(), 2);
+
+  rig.Host.Place(2, 0, kHostPlaying);
+  mark = rig.Host.LogMark();
+  rig.Tick();
+  const TTrackList& tracks = rig.Album().Tracks;
+  ASSERT_EQ(tracks.size(), 4u);
+  // Seed 0, an empty history: (19 x 4 / 51 + length of track 2) mod 4.
+  const int32_t expected = (1 + tracks[2].LengthMS) % 4;
+  ASSERT_NE(expected, (1 + tracks[0].LengthMS) % 4) << "the lengths must tell the two apart";
+  EXPECT_EQ(rig.Current(), expected);
+  EXPECT_EQ(rig.Steering(mark),
+            (Strings{"cmd:40046", "ipc:106:" + std::to_string(tracks[expected].StartMS),
+                     "cmd:40046"}));
+  EXPECT_EQ(rig.Play().Mode, kModeShuffleAll);
 }
 
 TEST(Monitor, APendingShuffleAllSwitchNeverHoldsTheHostPaused) {
