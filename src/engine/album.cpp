@@ -1,5 +1,6 @@
 #include "engine/album.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 
@@ -59,7 +60,10 @@ void ReadMemberTags(TTrackItem& track, FileReader& file, int32_t albumKind) {
 
   uint8_t header[kID3v2HeaderSize];
   size_t got = file.ReadAt(track.StartPos, header, kID3v2HeaderSize);
-  int32_t tagSize = GetID3v2Size(header, got);
+  // A tag is read no further than its member: one that claims more runs into the members
+  // after it, and a hostile archive would have every member read the rest of the file.
+  int64_t tagSize =
+      std::min<int64_t>(GetID3v2Size(header, got), int64_t{track.EndPos} - track.StartPos);
   if (tagSize <= 0) return;
   file.Seek(track.StartPos);
   std::vector<uint8_t> tag = file.ReadBytes(tagSize);
@@ -88,6 +92,9 @@ int64_t TimeMembers(TTrackList& tracks, FileReader& file) {
     file.Seek(track.StartPos);
     int32_t duration = EstimateLengthMS(file, int64_t{track.EndPos} - track.StartPos);
     if (duration < 0) continue;
+    // Overlapping Pack members can sum past what a time in ms holds; a track that would end
+    // there ends the list, as a byte position past 2 GiB ends a directory walk.
+    if (total + duration > std::numeric_limits<int32_t>::max()) break;
     track.StartMS = static_cast<int32_t>(total);
     total += duration;
     kept.push_back(std::move(track));

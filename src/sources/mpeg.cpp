@@ -78,11 +78,12 @@ int64_t TagStep(const uint8_t* tagHeader) {
   return step > 0 ? step : 1;
 }
 
-// Tests the offsets start + d for a frame header while d is below the search span, four bytes
-// each, read through the file's buffer.
-SearchResult FindFrameHeader(FileReader& file, int64_t start, int64_t d) {
+// Tests the offsets start + d for a frame header while d is below span, four bytes each, read
+// through the file's buffer.
+SearchResult FindFrameHeader(FileReader& file, int64_t start, int64_t d,
+                             int64_t span = kSearchSpan) {
   SearchResult result;
-  while (d < kSearchSpan) {
+  while (d < span) {
     uint8_t bytes[kTagHeaderSize];
     int64_t at = start + d;
     if (file.ReadAt(at, bytes, 4) < 4) {
@@ -112,7 +113,7 @@ struct Probe {
   SearchResult Search;
 };
 
-Probe ProbeAt(FileReader& file, int64_t start) {
+Probe ProbeAt(FileReader& file, int64_t start, int64_t span) {
   Probe probe;
   uint8_t bytes[4];
   if (file.ReadAt(start, bytes, 4) < 4) {
@@ -136,15 +137,15 @@ Probe ProbeAt(FileReader& file, int64_t start) {
       d = bytes[0] + bytes[1] * 256;  // the header size: the member's data follows it
     }
   }
-  probe.Search = FindFrameHeader(file, start, d);
+  probe.Search = FindFrameHeader(file, start, d, span);
   if (probe.Search.End == SearchEnd::FileEnd) probe.Kind = kProbeEnd;
   return probe;
 }
 
 // Leaves the file where ProbeStream does.
-Probe ProbeAndPosition(FileReader& file) {
+Probe ProbeAndPosition(FileReader& file, int64_t span = kSearchSpan) {
   int64_t start = file.Position();
-  Probe probe = ProbeAt(file, start);
+  Probe probe = ProbeAt(file, start, span);
   file.Seek(probe.Search.End == SearchEnd::Header ? probe.Search.Offset : start);
   return probe;
 }
@@ -181,8 +182,9 @@ int32_t EstimateLengthMS(FileReader& file, int64_t count) {
   int64_t start = file.Position();
   int64_t bytes =
       count == -1 ? std::max<int64_t>(0, file.Size() - start) : std::max<int64_t>(0, count);
-  Probe probe = ProbeAndPosition(file);
-  // A header at or past the range's end belongs to what follows the range.
+  // A header at or past the range's end belongs to what follows the range, so the search
+  // stops there: an archive of small members then costs its own size, not 64 KiB a member.
+  Probe probe = ProbeAndPosition(file, std::min(kSearchSpan, bytes));
   if (probe.Search.End != SearchEnd::Header || probe.Search.Offset - start >= bytes) return -1;
   const FrameHeader& header = probe.Search.Header;
   if (!header.IsMpeg1Layer3()) return -1;

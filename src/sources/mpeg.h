@@ -38,8 +38,8 @@ int32_t ProbeStream(FileReader& file);
 
 // Playing time in ms of count bytes from the position (-1: to the end of the file) by the
 // bit rate of the first frame; -1 when no frame header lies inside the range or the first is
-// not MPEG-1 Layer III, 0 for a free-format or invalid bit rate. Moves the file as
-// ProbeStream does.
+// not MPEG-1 Layer III, 0 for a free-format or invalid bit rate. Searches only inside the
+// range and leaves the file as ProbeStream does for that search.
 int32_t EstimateLengthMS(FileReader& file, int64_t count);
 
 // Walks every frame from the position; the walk ends at the first header at or past limit (an

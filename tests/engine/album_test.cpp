@@ -244,6 +244,56 @@ TEST_F(AlbumTest, ACueSheetWithAnUnreadableTimeIsNoAlbum) {
   EXPECT_TRUE(b.album.Tracks.empty());
 }
 
+TEST_F(AlbumTest, HostileMembersCostReadsInProportionToTheFile) {
+  // Each member's probe and tag must stay inside the member: a search or a tag read that
+  // runs on into the members after it reads the archive again for every member.
+  const std::vector<uint8_t> oversizedTag = {'I', 'D', '3', 3, 0, 0, 0x7F, 0x7F, 0x7F, 0x7F, 1};
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> data;
+  } cases[] = {
+      {"one byte of no audio each", {0x11}},
+      {"tags claiming far more than the member holds", oversizedTag},
+  };
+  for (const Case& c : cases) {
+    std::vector<ZipMemberSpec> members(2000, ZipMemberSpec{"m.mp3", c.data});
+    std::vector<uint8_t> zip = BuildZip(members);
+    files_.Counters() = {};
+    Built b = Load(zip);
+    EXPECT_EQ(b.album.AlbumKind, kAlbumZip) << c.what;
+    EXPECT_TRUE(b.album.Tracks.empty()) << c.what;
+    EXPECT_LE(files_.Counters().BytesRead, 8 * zip.size()) << c.what;
+  }
+}
+
+TEST_F(AlbumTest, TimingEndsBeforeATrackThatWouldEndPastTheMillisecondRange) {
+  // A Pack whose offsets swing between its data and the 2 GiB mark: every other member spans
+  // almost 2 GiB of 32 kbit/s audio (536870821 ms), the ones between run backwards.
+  const uint32_t data = 105, far = 0x7FFFFF00;
+  std::vector<uint8_t> pack = {'P', 'a', 'c', 'k', 0, 0, 0, 105, 0, 11, 0, 1, 0};
+  auto offset = [&](uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+      pack.push_back(static_cast<uint8_t>(value >> shift));
+  };
+  for (int i = 0; i < 11; ++i) {
+    offset(i % 2 ? far : data);
+    pack.insert(pack.end(), {'m', 0, 0, 0});
+  }
+  offset(far);
+  ASSERT_EQ(pack.size(), data);
+  MpegFrameSpec kbps32;
+  kbps32.BitrateIndex = 1;
+  pack = Concat(pack, MakeMpegStream(kbps32, 3));
+
+  Built b = Load(pack);
+  EXPECT_EQ(b.album.AlbumKind, kAlbumPack);
+  ASSERT_EQ(b.album.Tracks.size(), 4u);
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(b.album.Tracks[i].StartMS, 536870821 * static_cast<int32_t>(i)) << i;
+    EXPECT_EQ(b.album.Tracks[i].LengthMS, 536870821) << i;
+  }
+}
+
 TEST_F(AlbumTest, ASingleArtistIsBlankedOnlyWhenTheFormatAsksAndAllAgree) {
   auto zip = [&](const char* second) {
     std::vector<uint8_t> a = ID3v2Builder(3).Text("TPE1", "A").Build();

@@ -191,6 +191,26 @@ TEST(MpegEstimate, TimesTheRangeByItsFirstFrame) {
   }
 }
 
+TEST(MpegEstimate, SearchesNoFurtherThanItsRange) {
+  // An archive of many small members times each one; searching 64 KiB past every member's
+  // end would read the archive over again for each of them.
+  struct Case {
+    const char* name;
+    Bytes bytes;
+    int64_t count;
+    int32_t expected;
+  } cases[] = {
+      {"short range before 64 KiB of no header", Text("abc") + Zeros(70000), 3, -1},
+      {"short range before a far header", Text("abc") + Zeros(60000) + Frames(3), 3, -1},
+      {"header inside a short range", Zeros(5) + Frames(3), 6, 6 * 8 / 128},
+  };
+  for (Case& c : cases) {
+    OpenBytes open(c.bytes);
+    EXPECT_EQ(EstimateLengthMS(open.reader, c.count), c.expected) << c.name;
+    EXPECT_LE(open.counters.BytesRead, FileReader::kDefaultWindow) << c.name;
+  }
+}
+
 // Every field of the record, so that a case states all of it.
 struct Expected {
   int32_t seconds, bitrate;
