@@ -27,7 +27,8 @@ std::string_view TrimBlanks(std::string_view text) {
 size_t FindLastSeparator(std::string_view text, std::string_view separators) {
   size_t found = std::string_view::npos;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (IsShiftJisLeadByte(static_cast<uint8_t>(text[i])) && i + 1 < text.size()) {
+    if (IsShiftJisLeadByte(static_cast<uint8_t>(text[i])) && i + 1 < text.size() &&
+        IsShiftJisTrailByte(static_cast<uint8_t>(text[i + 1]))) {
       ++i;
       continue;
     }

@@ -16,8 +16,11 @@ TEST(Text, LastSeparatorSkipsSecondBytesOfDoubleByteCharacters) {
       {"dir\\\x95\x5C.mp3", 3},
       {"\x95\x5C", std::string::npos},
       {"a:b/c", 3},
+      // A Latin-1 letter that looks like a lead byte does not swallow the separator after it.
+      {"Caf\xE9/x", 4},
   };
   for (const Case& c : cases) EXPECT_EQ(FindLastSeparator(c.text, "\\:/"), c.expected) << c.text;
+  EXPECT_EQ(FindLastSeparator("Caf\xE9.mp3", "."), 4u);
 }
 
 TEST(Text, TrimsOnlyBlanksAndControls) {
