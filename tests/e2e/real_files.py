@@ -22,12 +22,16 @@ def make_members():
     """Three LAME-encoded members tagged by three different taggers."""
     os.makedirs(WORK, exist_ok=True)
     specs = [  # (seconds, tagger)
-        (3, 'id3v2'), (5, 'mid3v2'), (4, 'eyed3'), (2, 'none')]
+        (3, 'id3v2'), (5, 'mid3v2'), (4, 'eyed3'), (2, 'none'), (6, 'vbr')]
     names = []
     for i, (seconds, tagger) in enumerate(specs, 1):
         wav, mp3 = f'{WORK}/t{i}.wav', f'{WORK}/{i:02d} Song {i}.mp3'
         run('sox', '-n', '-r', '44100', '-c', '2', wav, 'synth', str(seconds), 'sine', str(200 * i))
-        run('lame', '--quiet', '-b', '128', wav, mp3)
+        if tagger == 'vbr':
+            run('lame', '--quiet', '-V', '2', wav, mp3)
+            run('id3v2', '-t', 'Variable', '-a', 'Artist A', mp3)
+        else:
+            run('lame', '--quiet', '-b', '128', wav, mp3)
         if tagger == 'id3v2':
             run('id3v2', '-t', 'Title One', '-a', 'Artist A', '-A', 'Album X', '-T', '1',
                 '-y', '2001', '-g', '17', '-c', 'short', mp3)
@@ -69,6 +73,20 @@ def v2_fields(data):
     return out
 
 
+MPEG1_L3_KBPS = [0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0]
+
+
+def first_kbps(data):
+    """The bit rate of the member's first frame, which sits right after its ID3v2 tag."""
+    pos = 0
+    if data[:3] == b'ID3':
+        s = data[6:10]
+        pos = (s[0] << 21 | s[1] << 14 | s[2] << 7 | s[3]) + 10
+    header = data[pos:pos + 4]
+    assert header[0] == 0xFF and header[1] & 0xF0 == 0xF0, 'no frame right after the tag'
+    return MPEG1_L3_KBPS[header[2] >> 4]
+
+
 def expected_tracks(album_bytes, members, kind):
     tracks = []
     for name, start, end in members:
@@ -82,7 +100,7 @@ def expected_tracks(album_bytes, members, kind):
         for key, value in v2_fields(data).items():
             if value:
                 t[key] = value
-        t.update(startPos=start, endPos=end, lengthMs=(end - start) * 8 // 128)
+        t.update(startPos=start, endPos=end, lengthMs=(end - start) * 8 // first_kbps(data))
         tracks.append(t)
     start_ms = 0
     for t in tracks:
@@ -128,6 +146,38 @@ def lha_members(path):
     return raw, out
 
 
+RATES = [44100, 48000, 32000, 0]
+MODES = ['Stereo', 'JointStereo', 'DualChannel', 'SingleChannel']
+
+
+def expected_mpeg_lines(raw, start, end):
+    """The frame walk of the file information, done the plain way: from the first header
+    after the member's tag, frame by frame up to the member's end."""
+    data = raw[start:end]
+    pos = 0
+    if data[:3] == b'ID3':
+        s = data[6:10]
+        pos = (s[0] << 21 | s[1] << 14 | s[2] << 7 | s[3]) + 10
+    header_at, frames, total, rates, last = pos, 0, [], [], None
+    while pos + 4 <= len(data) and data[pos] == 0xFF and data[pos + 1] & 0xF0 == 0xF0:
+        h = data[pos:pos + 4]
+        kbps, rate = MPEG1_L3_KBPS[h[2] >> 4], RATES[(h[2] >> 2) & 3]
+        frames += 1
+        rates.append(kbps)
+        last = h
+        pos += int(144 * kbps * 1000 / rate) + ((h[2] >> 1) & 1)
+    vbr = len(set(rates)) > 1
+    bitrate = sum(rates) // frames if vbr else rates[0]
+    rate = RATES[(last[2] >> 2) & 3]
+    yes = lambda bit: 'Yes' if bit else 'No'
+    return [f'Size: {end - start} bytes', f'Header found at: {header_at} bytes',
+            f'Length: {frames * 1152 // rate} seconds', 'MPEG 1.0 layer 3',
+            f'{bitrate}kbit{" (VBR)" if vbr else ""}, {frames} frames',
+            f'{rate}Hz {MODES[last[3] >> 6]}', f'CRCs: {yes(not last[1] & 1)}',
+            f'Copyrighted: {yes(last[3] & 8)}', f'Original: {yes(last[3] & 4)}',
+            'Emphasis: ' + ['None', '50/15', '-?-', 'CCIT J.17'][last[3] & 3]]
+
+
 def check(path, kind, members_of):
     raw, members = members_of(path)
     want = expected_tracks(raw, members, kind)
@@ -143,7 +193,13 @@ def check(path, kind, members_of):
             if g != w:
                 print('got ', g, '\nwant', w)
         raise SystemExit(f'{path}: the track list differs ({len(got_tracks)} vs {len(want_tracks)})')
-    print(f'{os.path.basename(path)}: {len(got_tracks)} tracks as expected')
+    for index, (name, start, end) in enumerate(members):
+        info = json.loads(subprocess.run([VARIMO, 'info', '--json', path, str(index)], check=True,
+                                         capture_output=True).stdout)
+        want_lines = expected_mpeg_lines(raw, start, end)
+        if info['mpeg'] != want_lines:
+            raise SystemExit(f'{path} track {index}: MPEG lines\n got  {info["mpeg"]}\n want {want_lines}')
+    print(f'{os.path.basename(path)}: {len(got_tracks)} tracks and their frame analyses as expected')
 
 
 def main():
