@@ -14,19 +14,8 @@ using Strings = std::vector<std::string>;
 // An album of tracks of 10 s each straight in the model, and a host entry as long, playing
 // in the first track.
 void SetUpAlbum(EngineRig& rig, int32_t count, const std::set<int32_t>& excluded = {}) {
-  rig.Album().Tracks.assign(count, TTrackItem{});
-  for (int32_t i = 0; i < count; ++i) {
-    TTrackItem& t = rig.Album().Tracks[i];
-    t.StartMS = i * 10000;
-    t.LengthMS = 10000;
-    t.Mark = excluded.count(i) ? -1 : 0;
-  }
-  rig.Host.AddEntry("C:\\album.zip", count * 10000);
-  rig.Host.AddEntry("C:\\other.mp3", 5000);
-  rig.Album().AlbumKind = kAlbumZip;
+  rig.UseTenSecondAlbum(count, excluded);
   rig.Varimo.Settings.Option.TimerMS = 200;
-  rig.Host.Place(0, 500, kHostPlaying);
-  rig.Play().HostState = kHostPlaying;
 }
 
 TEST(PlayCommands, PlayTrackStartsAStoppedHostThenJumps) {

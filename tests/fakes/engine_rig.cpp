@@ -61,6 +61,21 @@ std::string EngineRig::IniText() const {
   return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
 }
 
+void EngineRig::UseTenSecondAlbum(int32_t count, const std::set<int32_t>& excluded) {
+  Album().Tracks.assign(count, TTrackItem{});
+  for (int32_t i = 0; i < count; ++i) {
+    TTrackItem& t = Album().Tracks[i];
+    t.StartMS = i * 10000;
+    t.LengthMS = 10000;
+    t.Mark = excluded.count(i) ? -1 : 0;
+  }
+  Host.AddEntry("C:\\album.zip", count * 10000);
+  Host.AddEntry("C:\\other.mp3", 5000);
+  Album().AlbumKind = kAlbumZip;
+  Host.Place(0, 500, kHostPlaying);
+  Play().HostState = kHostPlaying;
+}
+
 void EngineRig::StartUp() {
   FormCreate(Varimo, Ports);
   HoldBackUntilAlbum(Varimo);

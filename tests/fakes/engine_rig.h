@@ -4,6 +4,7 @@
 // end as they do in the plug-in.
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ class EngineRig {
   int32_t AddPlainFile(const std::string& path, int32_t lengthMS);
   // A playlist entry whose file does not exist.
   int32_t AddMissingFile(const std::string& path, int32_t lengthMS);
+
+  // An album of count tracks of 10 s each put straight into the model, and a host entry as
+  // long followed by a plain file, playing in the first track.
+  void UseTenSecondAlbum(int32_t count, const std::set<int32_t>& excluded = {});
 
   void PutIni(const std::string& text);
   std::string IniText() const;

@@ -14,20 +14,9 @@ using Strings = std::vector<std::string>;
 // A normal window of 275 x 116 with five rows of 10 pixels, showing an album of count tracks
 // of 10 s each, the host playing in the first one.
 void SetUpWindow(EngineRig& rig, int32_t count, const std::set<int32_t>& excluded = {}) {
-  rig.Album().Tracks.assign(count, TTrackItem{});
-  for (int32_t i = 0; i < count; ++i) {
-    TTrackItem& t = rig.Album().Tracks[i];
-    t.StartMS = i * 10000;
-    t.LengthMS = 10000;
-    t.Mark = excluded.count(i) ? -1 : 0;
-  }
-  rig.Host.AddEntry("C:\\album.zip", count * 10000);
-  rig.Host.AddEntry("C:\\other.mp3", 5000);
-  rig.Album().AlbumKind = kAlbumZip;
+  rig.UseTenSecondAlbum(count, excluded);
   rig.Album().AlbumFile = "C:\\album.zip";
   rig.Album().LoadState = kLoadPlaying;
-  rig.Host.Place(0, 500, kHostPlaying);
-  rig.Play().HostState = kHostPlaying;
   rig.Window.SetBounds({100, 100, 275, 116});
   rig.Win().State = kStateNormal;
   rig.Win().VisibleRows = 5;
