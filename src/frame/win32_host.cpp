@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstring>
 
 namespace varimo {
@@ -12,6 +13,7 @@ constexpr size_t kSkinBufferSize = 260;
 // Longer than any path the system can open, so a text the host failed to terminate
 // is not copied without end.
 constexpr size_t kMaxHostText = 32768;
+constexpr uintptr_t kUnmappedEdge = 0x10000;
 
 HWND ToWindow(THostHandle handle) {
   return reinterpret_cast<HWND>(handle);
@@ -26,8 +28,11 @@ int32_t ToInt32(LRESULT result) {
 // The host's texts live in its own buffers and change with its next request, so they are
 // copied before anything else happens.
 std::string CopyHostText(LRESULT result) {
-  const char* text = reinterpret_cast<const char*>(result);
-  if (text == nullptr) return std::string();
+  // A host that answers a number such as 1 or -1 where it owes an address has no text; the
+  // system never maps the lowest and the highest 64 KiB, so those are no addresses.
+  const uintptr_t address = static_cast<uintptr_t>(result);
+  if (address < kUnmappedEdge || address > UINTPTR_MAX - kUnmappedEdge) return std::string();
+  const char* text = reinterpret_cast<const char*>(address);
   return std::string(text, strnlen(text, kMaxHostText));
 }
 

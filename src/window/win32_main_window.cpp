@@ -54,6 +54,14 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
+// A limit of 0 lifts it.
+void KeepSizeLimits(WINDOWPOS& position, int32_t minHeight, int32_t maxHeight) {
+  if ((position.flags & SWP_NOSIZE) != 0) return;
+  if (maxHeight > 0) position.cy = std::min(position.cy, maxHeight);
+  position.cy = std::max(position.cy, minHeight);
+  position.cx = std::max(position.cx, kMinWidth);
+}
+
 bool RegisterWindowClass(HINSTANCE module) {
   WNDCLASSEXA wc = {};
   wc.cbSize = sizeof(wc);
@@ -124,6 +132,11 @@ bool Win32MainWindow::Dispatch(uint32_t message, uintptr_t wParam, intptr_t lPar
     case WM_SIZE:
       if (paintBound_) Resize();
       return true;
+    case WM_WINDOWPOSCHANGING:
+      // The limits hold for every resize, whoever asks for it; a borderless window gets
+      // none from the system.
+      KeepSizeLimits(*reinterpret_cast<WINDOWPOS*>(lParam), minHeight_, maxHeight_);
+      return false;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
       info->ptMinTrackSize.x = kMinWidth;
@@ -271,12 +284,7 @@ TWindowBounds Win32MainWindow::Bounds() const {
 
 void Win32MainWindow::SetBounds(const TWindowBounds& bounds) {
   if (window_ == nullptr) return;
-  // A borderless window gets no size limits from the system; they are kept here.
-  int32_t height = bounds.Height;
-  if (maxHeight_ > 0) height = std::min(height, maxHeight_);
-  height = std::max(height, minHeight_);
-  const int32_t width = std::max(bounds.Width, kMinWidth);
-  SetWindowPos(ToWindow(window_), nullptr, bounds.Left, bounds.Top, width, height,
+  SetWindowPos(ToWindow(window_), nullptr, bounds.Left, bounds.Top, bounds.Width, bounds.Height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -88,7 +88,8 @@ class Win32MainWindow : public IWindow, public IClock, public ITransparency, pub
   bool classRegistered_ = false;
   bool paintBound_ = false;
   bool destroyed_ = false;  // the window's destruction has saved the settings
-  int32_t minHeight_ = 0;
+  // The designed minimum holds until the saved state sets the limits.
+  int32_t minHeight_ = kNormalMinHeight;
   int32_t maxHeight_ = 0;
   Win32SkinLoader skin_;
   GdiFontCache fonts_;
