@@ -47,13 +47,20 @@ void Win32Application::Start() {
   FormCreate(varimo_, ports_);
   AttachHost();
   HoldBackUntilAlbum(varimo_);
-  SnapPosition(varimo_.Window, window_.Bounds());
+  SnapOnce();
   hooks_.Install(varimo_, ports_, window_.Handle());
   window_.StartTimer(varimo_.Settings.Option.TimerMS);
 }
 
 void Win32Application::Quit() {
   hooks_.Remove();
+}
+
+void Win32Application::SnapOnce() {
+  const TWindowBounds bounds = window_.Bounds();
+  const TWindowOrigin snapped = SnapPosition(varimo_.Window, bounds);
+  if (snapped.Left == bounds.Left && snapped.Top == bounds.Top) return;
+  window_.SetBounds({snapped.Left, snapped.Top, bounds.Width, bounds.Height});
 }
 
 void Win32Application::AttachHost() {

@@ -32,6 +32,8 @@ class Win32Application {
 
  private:
   void AttachHost();
+  // Moves the window to where snapping to the screen and the host's windows puts it.
+  void SnapOnce();
 
   std::unique_ptr<IFiles> files_;
   std::unique_ptr<IFileReplacer> replacer_;
