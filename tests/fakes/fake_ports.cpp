@@ -61,40 +61,34 @@ void FakeView::LoadSkin(bool force) {
   ++SkinLoads;
 }
 
+TViewRecord& FakeView::Record(ViewCall call) {
+  Records.push_back(TViewRecord{});
+  Records.back().Call = call;
+  return Records.back();
+}
+
 void FakeView::DrawTimeDisplay(const TTimeDigits& digits, bool remain) {
-  TViewRecord record;
-  record.Call = ViewCall::kTimeDisplay;
+  TViewRecord& record = Record(ViewCall::kTimeDisplay);
   record.Digits = digits;
   record.Remain = remain;
-  Records.push_back(record);
 }
 
 void FakeView::DrawSmallTime(const TTimeDigits& digits, bool remain) {
-  TViewRecord record;
-  record.Call = ViewCall::kSmallTime;
+  TViewRecord& record = Record(ViewCall::kSmallTime);
   record.Digits = digits;
   record.Remain = remain;
-  Records.push_back(record);
 }
 
-void FakeView::BlankTimeDisplay() {
-  TViewRecord record;
-  record.Call = ViewCall::kBlankTime;
-  Records.push_back(record);
-}
+void FakeView::BlankTimeDisplay() { Record(ViewCall::kBlankTime); }
 
 void FakeView::DrawPositionThumb(int32_t offset, double fraction) {
-  TViewRecord record;
-  record.Call = ViewCall::kThumb;
+  TViewRecord& record = Record(ViewCall::kThumb);
   record.Offset = offset;
   record.Fraction = fraction;
-  Records.push_back(record);
 }
 
 void FakeView::Repaint() {
-  TViewRecord record;
-  record.Call = ViewCall::kRepaint;
-  Records.push_back(record);
+  Record(ViewCall::kRepaint);
   if (OnRepaint) OnRepaint();
 }
 

@@ -100,6 +100,7 @@ class FakeView : public IView {
   std::function<void()> OnRepaint;
 
  private:
+  TViewRecord& Record(ViewCall call);
   IHost& host_;
   std::string skin_;
 };
