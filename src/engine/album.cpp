@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "common/vocabulary.h"
 #include "sources/archive_reader.h"
 #include "sources/cue_reader.h"
 #include "sources/file_reader.h"
@@ -28,14 +29,9 @@ int32_t ReadContainer(TTrackList& tracks, FileReader& file, int32_t tagSize) {
       ReadPackDirectory(tracks, directory.data(), directory.size(), tagSize);
       return kAlbumPack;
     }
-    case kProbeZip:
-      ReadZipDirectory(tracks, file);
-      return kAlbumZip;
-    case kProbeLha:
-      ReadLhaDirectory(tracks, file);
-      return kAlbumLha;
-    default:
-      return kAlbumNone;
+    case kProbeZip: ReadZipDirectory(tracks, file); return kAlbumZip;
+    case kProbeLha: ReadLhaDirectory(tracks, file); return kAlbumLha;
+    default: return kAlbumNone;
   }
 }
 
@@ -119,7 +115,7 @@ void RestoreOrReset(TAlbumState& album, const TAlbumSettings& settings, TAlbumBu
       album.CurrentIndex = 0;
     }
     album.LoadState = kLoadBuilt;
-  } else if (settings.Mode != 5) {
+  } else if (settings.Mode != kModeShuffleAllPending) {
     album.CurrentIndex = 0;
     if (count > 0) tracks[0].Mark = kCurrentMark;
   }

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "engine/track_item.h"
+#include "common/track_item.h"
 #include "platform/files.h"
 #include "settings/title_format.h"
 

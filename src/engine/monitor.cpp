@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/play_commands.h"
+#include "engine/shuffle.h"
 
 namespace varimo {
 namespace {

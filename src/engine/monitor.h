@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "engine/track_item.h"
-#include "frame/varimo.h"
+#include "common/track_item.h"
+#include "engine/varimo_state.h"
 
 namespace varimo {
 

@@ -1,6 +1,7 @@
 #include "engine/play_commands.h"
 
 #include "engine/scroll.h"
+#include "engine/shuffle.h"
 
 namespace varimo {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "frame/varimo.h"
+#include "engine/varimo_state.h"
 
 namespace varimo {
 

@@ -6,21 +6,10 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/track_item.h"
+#include "common/state.h"
+#include "common/track_item.h"
 
 namespace varimo {
-
-struct TShuffleEntry {
-  int32_t Entry = -1;  // host playlist index
-  int32_t Track = -1;
-};
-
-// The tracks shuffle-all mode played lately, across every entry of the host's playlist.
-struct TShuffleHistory {
-  static constexpr int32_t kSize = 100;
-  std::array<TShuffleEntry, kSize> Entries{};
-  int32_t Index = 0;  // where the next pick is written
-};
 
 // Steps currentIndex round the album from track start on until the track there is playable
 // with a Mark below limit; returns how many steps that took, or the track count when no

@@ -3,16 +3,6 @@
 #include <algorithm>
 
 namespace varimo {
-namespace {
-
-bool IsNormalState(int32_t state) {
-  return state == kStateNormal || state == -kStateNormal;
-}
-bool IsSmallState(int32_t state) {
-  return state == kStateSmall || state == -kStateSmall;
-}
-
-}  // namespace
 
 ModeItem ModeItemFor(int32_t mode) {
   switch (mode) {

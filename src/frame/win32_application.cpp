@@ -33,7 +33,7 @@ Win32Application::Win32Application(THostHandle hostWindow, void* module)
       host_(hostWindow),
       window_(module, varimo_, host_),
       ports_{host_, *files_, ini_, window_, window_, window_, window_} {
-  window_.Connect(ports_);
+  window_.Connect(ports_, [this] { FormDestroy(varimo_, ports_); });
 }
 
 Win32Application::~Win32Application() {

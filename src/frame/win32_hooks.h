@@ -3,8 +3,8 @@
 // window procedures are called with, the other every message the thread takes from its
 // queue. Both hand what concerns the plug-in to the core and pass everything on unchanged.
 
-#include "frame/host.h"
-#include "frame/varimo.h"
+#include "engine/varimo_state.h"
+#include "platform/host.h"
 
 namespace varimo {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The host port over the real player: synchronous messages to its main window.
 
-#include "frame/host.h"
+#include "platform/host.h"
 
 namespace varimo {
 

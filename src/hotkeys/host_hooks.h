@@ -5,18 +5,10 @@
 
 #include <cstdint>
 
-#include "frame/varimo.h"
+#include "engine/varimo_state.h"
 #include "platform/ports.h"
 
 namespace varimo {
-
-// The desktop's work area: the screen less the task bar.
-struct TWorkArea {
-  int32_t Left = 0;
-  int32_t Top = 0;
-  int32_t Right = 0;
-  int32_t Bottom = 0;
-};
 
 // The character a key pressed in a host window stands for (its virtual-key code read on the
 // Japanese layout); 0 for keys that stand for none.

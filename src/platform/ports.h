@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "frame/host.h"
+#include "platform/host.h"
 
 namespace varimo {
 
@@ -15,6 +15,14 @@ struct TWindowBounds {
   int32_t Top = 0;
   int32_t Width = 0;
   int32_t Height = 0;
+};
+
+// The desktop's work area: the screen less the task bar.
+struct TWorkArea {
+  int32_t Left = 0;
+  int32_t Top = 0;
+  int32_t Right = 0;
+  int32_t Bottom = 0;
 };
 
 struct TScreenSize {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "engine/text.h"
+#include "common/text.h"
 
 namespace varimo {
 

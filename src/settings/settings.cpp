@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "engine/text.h"
+#include "common/text.h"
+#include "common/vocabulary.h"
 
 namespace varimo {
 namespace {
@@ -13,10 +14,6 @@ constexpr char kOption[] = "Option";
 constexpr char kPlay[] = "Play";
 constexpr char kListForm[] = "ListForm";
 constexpr char kHotKey[] = "HotKey";
-
-// Mode 5 only marks a shuffle-all move that was pending when the host closed.
-constexpr int32_t kModeShuffleAll = 4;
-constexpr int32_t kModeShuffleAllPending = 5;
 
 std::string Indexed(const char* stem, int32_t n) {
   return stem + std::to_string(n);
@@ -185,7 +182,8 @@ bool WriteShutDownSections(IniFile& ini, const TShutDownState& state) {
   ini.WriteInteger(kWindow, "Left", SavedLeft(state.Left, state.Width, state.ScreenWidth));
   ini.WriteInteger(kWindow, "Top", SavedTop(state.Top, state.Height, state.ScreenHeight));
   ini.WriteInteger(kWindow, "Width", state.Width);
-  ini.WriteInteger(kWindow, "Height", state.State == 1 ? state.Height : state.SavedHeight);
+  ini.WriteInteger(kWindow, "Height",
+                   state.State == kStateNormal ? state.Height : state.SavedHeight);
   ini.WriteInteger(kWindow, "State", state.State);
   ini.WriteBool(kWindow, "Remain", state.Remain);
   ini.WriteString(kWindow, "Delete", state.Delete);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/vocabulary.h"
 #include "settings/ini_file.h"
 #include "settings/title_format.h"
 
@@ -22,10 +23,10 @@ struct TWinampSettings {
 struct TWindowSettings {
   int32_t Left = 100;
   int32_t Top = 100;
-  int32_t Width = 275;
-  int32_t Height = 116;  // the normal window's height, kept while the window is small
-  int32_t State = 1;     // 1 normal, 2 small; negated while hidden
-  bool Remain = false;   // the time display counts down
+  int32_t Width = kDesignWidth;
+  int32_t Height = kNormalMinHeight;  // the normal window's height, kept while the window is small
+  int32_t State = 1;                  // 1 normal, 2 small; negated while hidden
+  bool Remain = false;                // the time display counts down
 };
 
 struct TOptionSettings {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/text.h"
+#include "common/text.h"
 
 namespace varimo {
 

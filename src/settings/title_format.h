@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/track_item.h"
+#include "common/track_item.h"
 
 namespace varimo {
 

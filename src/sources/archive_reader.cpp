@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/text.h"
+#include "common/text.h"
 #include "sources/bytes.h"
 
 namespace varimo {

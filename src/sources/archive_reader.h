@@ -1,7 +1,7 @@
 #pragma once
 // Stored members of ZIP and LHA archives, walked by their local headers.
 
-#include "engine/track_item.h"
+#include "common/track_item.h"
 #include "sources/file_reader.h"
 
 namespace varimo {

@@ -3,7 +3,7 @@
 #include <iterator>
 #include <limits>
 
-#include "engine/text.h"
+#include "common/text.h"
 #include "sources/tag_reader.h"
 
 namespace varimo {

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <vector>
 
-#include "engine/text.h"
+#include "common/text.h"
 
 namespace varimo {
 namespace {
@@ -57,8 +57,7 @@ bool IsPlainFileName(const std::string& name) {
   return !IsDeviceName(name);
 }
 
-std::string ExtractOutputPath(const std::string& folder, const std::string& name,
-                              char separator) {
+std::string ExtractOutputPath(const std::string& folder, const std::string& name, char separator) {
   const char separators[] = {separator, 0};
   if (!folder.empty() && FindLastSeparator(folder, separators) == folder.size() - 1) {
     return folder + name;

@@ -5,15 +5,15 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/track_item.h"
+#include "common/track_item.h"
 #include "platform/files.h"
 
 namespace varimo {
 
 // System error codes reported when nothing could be written for a reason of our own.
-constexpr uint32_t kErrorInvalidData = 13;  // the member has no byte range
-constexpr uint32_t kErrorHandleEof = 38;    // the album file ended inside the member
-constexpr uint32_t kErrorInvalidName = 123; // the member name is no plain file name
+constexpr uint32_t kErrorInvalidData = 13;   // the member has no byte range
+constexpr uint32_t kErrorHandleEof = 38;     // the album file ended inside the member
+constexpr uint32_t kErrorInvalidName = 123;  // the member name is no plain file name
 
 // The folder part of the album file: up to its last "\" or ":", without the "\" (a drive
 // root keeps it).

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/track_item.h"
+#include "common/track_item.h"
 #include "platform/files.h"
 #include "sources/mpeg.h"
 #include "sources/tag_reader.h"
@@ -14,9 +14,9 @@
 namespace varimo {
 
 struct TFileInfoData {
-  std::string KindCaption;   // "Pack", "ZIP", "LHA"; empty for other kinds
-  uint32_t KindColor = 0;    // 0x00BBGGRR
-  std::string FileName;      // the member's name, when a track is selected
+  std::string KindCaption;  // "Pack", "ZIP", "LHA"; empty for other kinds
+  uint32_t KindColor = 0;   // 0x00BBGGRR
+  std::string FileName;     // the member's name, when a track is selected
   bool ID3v1Enabled = false;
   TID3v1Info ID3v1;
   bool ID3v2Enabled = false;

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/track_item.h"
+#include "common/track_item.h"
 #include "sources/file_reader.h"
 
 namespace varimo {

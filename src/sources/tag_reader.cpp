@@ -4,7 +4,7 @@
 #include <cstring>
 #include <optional>
 
-#include "engine/text.h"
+#include "common/text.h"
 
 namespace varimo {
 

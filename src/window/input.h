@@ -6,7 +6,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "frame/varimo.h"
+#include "engine/varimo_state.h"
 
 namespace varimo {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/text.h"
+#include "common/text.h"
 
 namespace varimo {
 namespace {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/vocabulary.h"
 #include "window/canvas.h"
 #include "window/skin_tables.h"
 
@@ -31,7 +32,7 @@ constexpr int kListVerticalFrame = 60;
 // The time column ends this far from the right edge, before the scroll bar.
 constexpr int kTimeColumnRightMargin = 21;
 // The small window is one bar of this height.
-constexpr int kSmallWindowHeight = 14;
+constexpr int kSmallWindowHeight = kSmallHeight;
 
 // Widths of "0" and ":" in the window font, measured once per font.
 struct TFontMetrics {

@@ -1,5 +1,6 @@
 #include "window/paint.h"
 
+#include "common/vocabulary.h"
 #include "window/paint_rows.h"
 #include "window/paint_small.h"
 #include "window/paint_time.h"
@@ -138,10 +139,11 @@ std::optional<TScrollThumb> PaintWindow(ICanvas& canvas, const TPaintSkin& skin,
                                         const TPaintWindow& window, const TAlbumState& album,
                                         const TOptionSettings& options, const TListForm& form,
                                         const TPaintPlay& play) {
-  if (window.State == 1) {
+  if (window.State == kStateNormal) {
     return PaintNormalWindow(canvas, skin, window, album, options, form, play);
   }
-  if (window.State == 2) PaintSmallWindow(canvas, skin, window, album, options, form, play);
+  if (window.State == kStateSmall)
+    PaintSmallWindow(canvas, skin, window, album, options, form, play);
   return std::nullopt;
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/track_item.h"
+#include "common/track_item.h"
 #include "settings/title_format.h"
 #include "window/layout.h"
 #include "window/paint_state.h"

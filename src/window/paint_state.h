@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "common/vocabulary.h"
 #include "platform/ports.h"
 #include "window/layout.h"
 #include "window/skin.h"
@@ -17,8 +18,8 @@ struct TPaintSkin {
 
 // The window's size, mode and list position.
 struct TPaintWindow {
-  int Width = 275;
-  int Height = 116;
+  int Width = kDesignWidth;
+  int Height = kNormalMinHeight;
   int State = 1;  // 1 normal, 2 small; nothing is painted while it is negative
   bool Active = true;
   int TopIndex = 0;

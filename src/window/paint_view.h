@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "frame/varimo.h"
+#include "engine/varimo_state.h"
 #include "platform/ports.h"
 #include "window/layout.h"
 #include "window/paint_state.h"

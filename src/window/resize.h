@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "frame/varimo.h"
+#include "engine/varimo_state.h"
 #include "platform/ports.h"
 #include "window/layout.h"
 

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "engine/text.h"
+#include "common/text.h"
 #include "window/skin_tables.h"
 
 namespace varimo {

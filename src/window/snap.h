@@ -1,7 +1,7 @@
 #pragma once
 // Where a move puts the window and whether it then sits against one of the host's windows.
 
-#include "frame/varimo.h"
+#include "engine/varimo_state.h"
 #include "platform/ports.h"
 #include "window/skin.h"
 

@@ -18,9 +18,6 @@ namespace {
 
 constexpr char kClassName[] = "TVarimo";
 constexpr char kCaption[] = "Winamp Varimo";
-constexpr int kDesignWidth = 275;
-constexpr int kDesignHeight = 116;
-constexpr int kMinWidth = 275;
 constexpr UINT_PTR kTimerId = 1;
 
 HWND ToWindow(void* handle) {
@@ -89,8 +86,9 @@ bool Win32MainWindow::Create(THostHandle owner) {
   if (!RegisterWindowClass(module)) return false;
   classRegistered_ = true;
   // Borderless, so the window and its client area are one: the skin draws the frame.
-  HWND hwnd = CreateWindowExA(0, kClassName, kCaption, WS_POPUP, 0, 0, kDesignWidth, kDesignHeight,
-                              reinterpret_cast<HWND>(owner), nullptr, module, this);
+  HWND hwnd =
+      CreateWindowExA(0, kClassName, kCaption, WS_POPUP, 0, 0, kDesignWidth, kNormalMinHeight,
+                      reinterpret_cast<HWND>(owner), nullptr, module, this);
   if (hwnd == nullptr) return false;
   window_ = hwnd;
   for (const TCursorResource& cursor : BuiltInCursors) {
@@ -182,7 +180,7 @@ bool Win32MainWindow::Dispatch(uint32_t message, uintptr_t wParam, intptr_t lPar
       // settings are saved by whichever comes first.
       if (!destroyed_) {
         destroyed_ = true;
-        FormDestroy(varimo_, ports);
+        if (onDestroy_) onDestroy_();
       }
       return true;
     case WM_NCDESTROY: window_ = nullptr; return false;

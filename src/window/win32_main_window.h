@@ -5,9 +5,11 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <utility>
 
-#include "frame/varimo.h"
+#include "engine/varimo_state.h"
 #include "platform/ports.h"
 #include "window/layout.h"
 #include "window/win32_gdi_canvas.h"
@@ -24,8 +26,12 @@ class Win32MainWindow : public IWindow, public IClock, public ITransparency, pub
   Win32MainWindow& operator=(const Win32MainWindow&) = delete;
   ~Win32MainWindow() override;
 
-  // The ports the window's handlers work through; set before Create, kept for its lifetime.
-  void Connect(TPorts& ports) { ports_ = &ports; }
+  // The ports the window's handlers work through, and what its destruction runs (the save of
+  // the settings); set before Create, kept for its lifetime.
+  void Connect(TPorts& ports, std::function<void()> onDestroy) {
+    ports_ = &ports;
+    onDestroy_ = std::move(onDestroy);
+  }
   // Creates the hidden window owned by owner (an HWND) and loads its cursors. False when
   // the system refused the window.
   bool Create(THostHandle owner);
@@ -87,6 +93,7 @@ class Win32MainWindow : public IWindow, public IClock, public ITransparency, pub
   void* window_ = nullptr;  // HWND
   bool classRegistered_ = false;
   bool paintBound_ = false;
+  std::function<void()> onDestroy_;
   bool destroyed_ = false;  // the window's destruction has saved the settings
   // The designed minimum holds until the saved state sets the limits.
   int32_t minHeight_ = kNormalMinHeight;

@@ -1,8 +1,7 @@
 #pragma once
 // Geometry the window system reports: another window's rectangle and the desktop's work area.
 
-#include "frame/host.h"
-#include "hotkeys/host_hooks.h"
+#include "platform/host.h"
 #include "platform/ports.h"
 
 namespace varimo {

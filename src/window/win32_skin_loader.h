@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "frame/host.h"
+#include "platform/host.h"
 #include "window/paint_state.h"
 #include "window/win32_gdi_canvas.h"
 

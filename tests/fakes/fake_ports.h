@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/host.h"
 #include "platform/files.h"
+#include "platform/host.h"
 #include "platform/ports.h"
 
 namespace varimo {

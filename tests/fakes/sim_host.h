@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/host.h"
+#include "platform/host.h"
 
 namespace varimo {
 

@@ -1,6 +1,6 @@
 #include "codepage.h"
 
-#include "engine/text.h"
+#include "common/text.h"
 
 namespace varimo {
 namespace {

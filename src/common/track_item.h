@@ -36,7 +36,11 @@ enum AlbumKindCode : int32_t {
 const char* AlbumKindName(int32_t kind);
 
 // Excluding and including again is the bitwise complement, so a shuffle counter survives.
-inline void ToggleExcluded(TTrackItem& track) { track.Mark = ~track.Mark; }
-inline bool IsExcluded(const TTrackItem& track) { return track.Mark < 0; }
+inline void ToggleExcluded(TTrackItem& track) {
+  track.Mark = ~track.Mark;
+}
+inline bool IsExcluded(const TTrackItem& track) {
+  return track.Mark < 0;
+}
 
 }  // namespace varimo

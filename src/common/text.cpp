@@ -1,8 +1,10 @@
-#include "engine/text.h"
+#include "common/text.h"
 
 namespace varimo {
 namespace {
-bool IsBlank(char c) { return static_cast<uint8_t>(c) <= 0x20; }
+bool IsBlank(char c) {
+  return static_cast<uint8_t>(c) <= 0x20;
+}
 }  // namespace
 
 std::string TrimTrailingBlanks(std::string_view text) {

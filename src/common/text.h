@@ -9,10 +9,14 @@
 namespace varimo {
 
 // First byte of a Shift-JIS double-byte character.
-inline bool IsShiftJisLeadByte(uint8_t b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+inline bool IsShiftJisLeadByte(uint8_t b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 // Second byte of a Shift-JIS double-byte character.
-inline bool IsShiftJisTrailByte(uint8_t b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+inline bool IsShiftJisTrailByte(uint8_t b) {
+  return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
 
 // Drops the bytes 0x00 to 0x20 at the end.
 std::string TrimTrailingBlanks(std::string_view text);

@@ -1,4 +1,4 @@
-#include "engine/track_item.h"
+#include "common/track_item.h"
 
 namespace varimo {
 

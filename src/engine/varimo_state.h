@@ -1,0 +1,38 @@
+#pragma once
+// All of the main window's run-time state, and the ports it works through. The window owns
+// one TVarimo for its lifetime; every subsystem's operations take it, or the parts of it
+// they touch.
+
+#include "common/state.h"
+#include "engine/album.h"
+#include "platform/files.h"
+#include "platform/host.h"
+#include "platform/ports.h"
+#include "settings/ini_file.h"
+#include "settings/settings.h"
+
+namespace varimo {
+
+// Settings holds the options, the title format and the hot keys as they are in force; its
+// window, minimised and play values are those read at start-up, which the state structs
+// then carry on.
+struct TVarimo {
+  TSettings Settings;
+  TAlbumState Album;
+  TWindowState Window;
+  TPlayState Play;
+  THostWindows HostWindows;
+};
+
+// The outside world the main window works through.
+struct TPorts {
+  IHost& Host;
+  IFiles& Files;
+  IniFile& Ini;
+  IWindow& Window;
+  IClock& Clock;
+  IView& View;
+  ITransparency& Transparency;
+};
+
+}  // namespace varimo
