@@ -44,8 +44,10 @@ struct SteadyRig {
   }
   EngineRig rig;
   SteadyHost host;
-  FakeView view{host};
-  TPorts ports{host, rig.Files, rig.Ini, rig.Window, rig.Clock, view, rig.Transparency};
+  FakeView view{host, rig.Window};
+  TPorts ports{host,      rig.Files,        rig.Ini,     rig.Window,   rig.Clock,
+               view,      rig.Transparency, rig.Pointer, rig.Keyboard, rig.HotKeySystem,
+               rig.Hooks, rig.Menus,        rig.Dialogs};
 };
 
 // A tick that ended before following playback would measure nothing of interest.

@@ -6,13 +6,36 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "common/track_item.h"
 #include "common/vocabulary.h"
 #include "platform/host.h"
 #include "platform/ports.h"
+#include "platform/ui_ports.h"
 
 namespace varimo {
+
+// Where a move snapped the window: the pointer coordinate when it snapped, or nothing
+// snapped there. Cleared at the start of every move.
+using TSnapAnchor = std::optional<int32_t>;
+struct TSnapCorner {
+  TPoint Pointer;
+  int32_t Candidate = 0;  // which of the host window's three corners it sits on
+};
+struct THostSnap {
+  // Left to the host's right edge, right to its left edge, top to its bottom, bottom to its top.
+  std::array<TSnapAnchor, 4> Edges{};
+  // Bottom-left, bottom-right, top-left and top-right corner of the window.
+  std::array<std::optional<TSnapCorner>, 4> Corners{};
+};
+struct TSnapMemory {
+  TSnapAnchor ScreenLeft;
+  TSnapAnchor ScreenRight;
+  TSnapAnchor ScreenTop;
+  std::array<THostSnap, 5> Hosts{};
+};
 
 // The window's own state. Its position and size live in the window itself (IWindow).
 struct TWindowState {
@@ -41,6 +64,12 @@ struct TWindowState {
   int32_t CheckedAlbumKind = kAlbumNone;
   // The Transparence value applied last; -100 until the first application.
   int32_t AppliedTransparence = -100;
+  // The pointer, in screen coordinates, at the press or the last applied step of a drag.
+  TPoint DragAnchor;
+  TSnapMemory Snap;
+  // The command id of the item put into the host's main menu while the window is hidden;
+  // 0 while there is none.
+  int32_t HostMenuItemId = 0;
 };
 
 struct TShuffleEntry {
@@ -74,6 +103,22 @@ enum HostWindowSlot : size_t {
   kSlotVideo = 4,
 };
 constexpr size_t kHostWindowCount = 5;
+
+// One global hot key. Id is its atom once a registration was tried, -1 before.
+struct THotKeyEntry {
+  int32_t Id = -1;
+  int32_t Cmd = 0;
+  int32_t Mod = 0;  // 1 Alt, 2 Ctrl, 4 Shift
+  int32_t Key = 0;  // virtual-key code
+};
+
+struct THotKeyState {
+  std::vector<THotKeyEntry> HotKeys;
+  bool HotKeyEnabled = false;
+  // Tick counts of the last accepted repeating command and Alt + VisibleKey toggle.
+  uint32_t LastRepeatTick = 0;
+  uint32_t LastToggleTick = 0;
+};
 
 struct THostWindows {
   std::array<THostHandle, kHostWindowCount> Handles{};  // 0 for a window the host does not have

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/host.h"
 #include "platform/ports.h"
+#include "platform/ui_ports.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 
@@ -22,6 +23,9 @@ struct TVarimo {
   TWindowState Window;
   TPlayState Play;
   THostWindows HostWindows;
+  THotKeyState HotKeys;
+  // The host's program file; the settings and the help page live in its folder.
+  std::string HostProgramPath;
 };
 
 // The outside world the main window works through.
@@ -33,6 +37,12 @@ struct TPorts {
   IClock& Clock;
   IView& View;
   ITransparency& Transparency;
+  IPointer& Pointer;
+  IKeyboard& Keyboard;
+  IHotKeySystem& HotKeySystem;
+  IHooks& Hooks;
+  IMenus& Menus;
+  IDialogs& Dialogs;
 };
 
 }  // namespace varimo

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "hotkeys/hotkeys.h"
+#include "window/host_menu.h"
+#include "window/snap.h"
+
 namespace varimo {
 
 ModeItem ModeItemFor(int32_t mode) {
@@ -39,6 +43,7 @@ void FormCreate(TVarimo& varimo, TPorts& ports) {
   }
   ports.Window.SetBounds(bounds);
 
+  varimo.HotKeys = LoadHotKeys(settings.HotKey);
   varimo.Album.CurrentIndex = settings.Play.No;
   varimo.Play.Mode = settings.Play.Mode;
   varimo.Play.Seed = static_cast<uint32_t>(settings.Play.Seed);
@@ -58,6 +63,37 @@ void AttachHostWindows(TVarimo& varimo, IHost& host, const TWindowBounds& hostMa
   windows.MainTop = hostMainBounds.Top;
 }
 
+void AttachHost(TVarimo& varimo, TPorts& ports) {
+  const THostHandle hostMain = ports.Host.MainWindow();
+  AttachHostWindows(varimo, ports.Host, ports.Window.WindowBounds(hostMain));
+  varimo.Window.Snap = TSnapMemory();
+  // The skin comes first: the window neither paints nor lays itself out without it.
+  ports.View.LoadSkin(true);
+  ports.View.BindPaint();
+  if (varimo.HotKeys.HotKeyEnabled) {
+    RegisterHotKeys(varimo.HotKeys, ports.HotKeySystem, ports.Dialogs);
+  }
+  // The window starts hidden, so the host's menu gets the item that brings it back.
+  FormHide(varimo, ports);
+}
+
+void StartUp(TVarimo& varimo, TPorts& ports) {
+  FormCreate(varimo, ports);
+  AttachHost(varimo, ports);
+  HoldBackUntilAlbum(varimo);
+  // Settles Docked and the snap memory only; the window stays where the settings put it.
+  SnapPosition(varimo, ports, false);
+  ports.Hooks.Install();
+  ports.Window.StartTimer(varimo.Settings.Option.TimerMS);
+}
+
+void FormClose(TVarimo& varimo, TPorts& ports) {
+  UnregisterHotKeys(varimo.HotKeys, ports.HotKeySystem);
+  // Hidden means a negative State everywhere else, so the monitor leaves it hidden.
+  if (varimo.Window.State > 0) varimo.Window.State = -varimo.Window.State;
+  ports.Window.Hide();
+}
+
 void HoldBackUntilAlbum(TVarimo& varimo) {
   TWindowState& window = varimo.Window;
   if (window.Minimized == 0 && varimo.Settings.Option.VisibleChk && window.State > 0) {
@@ -70,6 +106,7 @@ bool FormDestroy(TVarimo& varimo, TPorts& ports) {
   TShutDownState saved;
   saved.Delete = ExclusionString(varimo.Album.Tracks);
   varimo.Album.Tracks.clear();
+  DeleteHotKeyAtoms(varimo.HotKeys, ports.HotKeySystem);
 
   const TWindowBounds bounds = ports.Window.Bounds();
   const TScreenSize screen = ports.Window.ScreenSize();

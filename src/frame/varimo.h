@@ -22,6 +22,20 @@ void FormCreate(TVarimo& varimo, TPorts& ports);
 // Keeps the host's windows: its main window and the four the host names on request.
 void AttachHostWindows(TVarimo& varimo, IHost& host, const TWindowBounds& hostMainBounds);
 
+// Attaches the created window to the host: the host's windows and corner, an empty snap
+// memory, the skin, painting and the first layout, the hot keys when enabled, and the item
+// in the host's menu that the hidden window puts there.
+void AttachHost(TVarimo& varimo, TPorts& ports);
+
+// The whole start-up once the window exists, in its order: settings, attaching, holding
+// back until an album plays when so set, one snap that only settles Docked, the hooks and
+// the timer. The window stays hidden; the monitor's first tick shows it.
+void StartUp(TVarimo& varimo, TPorts& ports);
+
+// A request to close the window: the hot keys go and the window hides; it lives on until the
+// library is unloaded.
+void FormClose(TVarimo& varimo, TPorts& ports);
+
 // With the window set to hide while no album file plays, it starts hidden until one does
 // (unless the host's main window was minimised).
 void HoldBackUntilAlbum(TVarimo& varimo);

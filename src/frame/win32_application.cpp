@@ -5,8 +5,6 @@
 #include <vector>
 
 #include "settings/settings.h"
-#include "window/snap.h"
-#include "window/win32_screen.h"
 
 namespace varimo {
 namespace {
@@ -32,8 +30,17 @@ Win32Application::Win32Application(THostHandle hostWindow, void* module)
       ini_(*files_, *replacer_, SettingsFilePath(HostProgramPath())),
       host_(hostWindow),
       window_(module, varimo_, host_),
-      ports_{host_, *files_, ini_, window_, window_, window_, window_} {
-  window_.Connect(ports_, [this] { FormDestroy(varimo_, ports_); });
+      hotKeySystem_([this] { return window_.Handle(); }),
+      menus_([this] { return window_.Handle(); }),
+      dialogs_([this] { return window_.Handle(); }),
+      ports_{host_,   *files_,   ini_,          window_, window_, window_, window_,
+             window_, keyboard_, hotKeySystem_, hooks_,  menus_,  dialogs_} {
+  varimo_.HostProgramPath = HostProgramPath();
+  hooks_.Bind(varimo_, ports_);
+  TWindowEvents events;
+  events.Close = [this] { FormClose(varimo_, ports_); };
+  events.Destroy = [this] { FormDestroy(varimo_, ports_); };
+  window_.Connect(ports_, std::move(events));
 }
 
 Win32Application::~Win32Application() {
@@ -44,32 +51,11 @@ Win32Application::~Win32Application() {
 void Win32Application::Start() {
   // Owned by the host's main window, the window stays above it and hides with it.
   if (!window_.Create(host_.MainWindow())) return;
-  FormCreate(varimo_, ports_);
-  AttachHost();
-  HoldBackUntilAlbum(varimo_);
-  SnapOnce();
-  hooks_.Install(varimo_, ports_, window_.Handle());
-  window_.StartTimer(varimo_.Settings.Option.TimerMS);
+  StartUp(varimo_, ports_);
 }
 
 void Win32Application::Quit() {
   hooks_.Remove();
-}
-
-void Win32Application::SnapOnce() {
-  const TWindowBounds bounds = window_.Bounds();
-  const TWindowOrigin snapped = SnapPosition(varimo_.Window, bounds);
-  if (snapped.Left == bounds.Left && snapped.Top == bounds.Top) return;
-  window_.SetBounds({snapped.Left, snapped.Top, bounds.Width, bounds.Height});
-}
-
-void Win32Application::AttachHost() {
-  AttachHostWindows(varimo_, host_, Win32WindowBounds(host_.MainWindow()));
-  // The skin comes first: the window neither paints nor lays itself out without it.
-  window_.LoadSkin(true);
-  window_.BindPaint();
-  // Registering the hot keys and putting the show-window item into the host's menu, as the
-  // hidden window does, follow here once they exist.
 }
 
 }  // namespace varimo

@@ -9,6 +9,7 @@
 #include "frame/win32_host.h"
 #include "platform/atomic_file.h"
 #include "platform/files.h"
+#include "platform/win32_ui_ports.h"
 #include "settings/ini_file.h"
 #include "window/win32_main_window.h"
 
@@ -31,18 +32,18 @@ class Win32Application {
   void Quit();
 
  private:
-  void AttachHost();
-  // Moves the window to where snapping to the screen and the host's windows puts it.
-  void SnapOnce();
-
   std::unique_ptr<IFiles> files_;
   std::unique_ptr<IFileReplacer> replacer_;
   IniFile ini_;
   Win32Host host_;
   TVarimo varimo_;
   Win32MainWindow window_;
-  TPorts ports_;
+  Win32Keyboard keyboard_;
+  Win32HotKeySystem hotKeySystem_;
+  Win32Menus menus_;
+  Win32Dialogs dialogs_;
   Win32Hooks hooks_;
+  TPorts ports_;
 };
 
 }  // namespace varimo

@@ -61,12 +61,13 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void Win32Hooks::Install(TVarimo& varimo, TPorts& ports, THostHandle ownWindow) {
+void Win32Hooks::Install() {
   Remove();
-  target.Varimo = &varimo;
-  target.Ports = &ports;
-  target.HostMain = reinterpret_cast<HWND>(ports.Host.MainWindow());
-  target.Own = reinterpret_cast<HWND>(ownWindow);
+  if (varimo_ == nullptr || ports_ == nullptr) return;
+  target.Varimo = varimo_;
+  target.Ports = ports_;
+  target.HostMain = reinterpret_cast<HWND>(ports_->Host.MainWindow());
+  target.Own = reinterpret_cast<HWND>(ports_->Window.Handle());
   const DWORD thread = GetWindowThreadProcessId(target.HostMain, nullptr);
   if (thread == 0) return;
   target.WindowProcs = SetWindowsHookExA(WH_CALLWNDPROC, CallWndProcHook, nullptr, thread);

@@ -8,18 +8,28 @@
 
 namespace varimo {
 
-class Win32Hooks {
+class Win32Hooks : public IHooks {
  public:
   Win32Hooks() = default;
   Win32Hooks(const Win32Hooks&) = delete;
   Win32Hooks& operator=(const Win32Hooks&) = delete;
-  ~Win32Hooks() { Remove(); }
+  ~Win32Hooks() override { Remove(); }
 
-  // Hooks the thread that owns the host's main window. ownWindow is the plug-in's window,
-  // whose own keys it handles itself. A hook the system refuses is simply absent.
-  void Install(TVarimo& varimo, TPorts& ports, THostHandle ownWindow);
+  // What the hooks serve: the plug-in's state and ports, and its window, whose own keys it
+  // handles itself. Set before Install.
+  void Bind(TVarimo& varimo, TPorts& ports) {
+    varimo_ = &varimo;
+    ports_ = &ports;
+  }
+  // Hooks the thread that owns the host's main window. A hook the system refuses is simply
+  // absent.
+  void Install() override;
   // Removes each hook that is set.
-  void Remove();
+  void Remove() override;
+
+ private:
+  TVarimo* varimo_ = nullptr;
+  TPorts* ports_ = nullptr;
 };
 
 }  // namespace varimo

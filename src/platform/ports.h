@@ -47,8 +47,19 @@ class IWindow {
   // Dispatches the messages already waiting, timer ticks among them.
   virtual void PumpMessages() = 0;
   virtual TScreenSize ScreenSize() const = 0;
+  virtual TWorkArea WorkArea() const = 0;
   // Whether another program's window (the host's main window) is shown.
   virtual bool IsWindowVisible(THostHandle window) const = 0;
+
+  // The window's own handle, and whether it is shown now.
+  virtual THostHandle Handle() const = 0;
+  virtual bool IsShown() const = 0;
+  // Another window's place on the screen (the host's windows).
+  virtual TWindowBounds WindowBounds(THostHandle window) const = 0;
+  // Whether the system reports another window minimised.
+  virtual bool IsMinimized(THostHandle window) const = 0;
+  // Makes another window (or this one) the foreground window.
+  virtual void Activate(THostHandle window) = 0;
 };
 
 class IClock {
@@ -80,6 +91,8 @@ class IView {
 
   // Loads the host's skin; without force only when the host reports another skin.
   virtual void LoadSkin(bool force) = 0;
+  // From now on the window paints and lays itself out; lays itself out once at once.
+  virtual void BindPaint() = 0;
   // The time in the normal window's bottom panel; remain draws the minus sign.
   virtual void DrawTimeDisplay(const TTimeDigits& digits, bool remain) = 0;
   // The time at the right end of the small window.

@@ -5,11 +5,13 @@
 #include <algorithm>
 
 #include "engine/monitor.h"
+#include "window/host_menu.h"
 #include "window/input.h"
 #include "window/paint.h"
 #include "window/paint_view.h"
 #include "window/resize.h"
 #include "window/skin.h"
+#include "window/skin_reload.h"
 #include "window/skin_tables.h"
 #include "window/win32_screen.h"
 
@@ -172,15 +174,28 @@ bool Win32MainWindow::Dispatch(uint32_t message, uintptr_t wParam, intptr_t lPar
     case WM_CHAR: FormKeyPress(varimo_, ports, static_cast<char>(wParam), true); return true;
     case WM_CLOSE:
       // Closing hides the window; it lives until the library is unloaded.
-      Hide();
+      if (events_.Close) events_.Close();
       return true;
+    case WM_SHOWWINDOW:
+      // Only the window's own showing and hiding; not its owner's being minimised.
+      if (lParam == 0) {
+        if (wParam != 0) {
+          FormShow(varimo_, ports);
+        } else {
+          FormHide(varimo_, ports);
+        }
+      }
+      return false;
+    case WM_HOTKEY:
+      if (events_.HotKey) events_.HotKey(static_cast<int32_t>(wParam));
+      return false;
     case WM_DESTROY:
       KillTimer(ToWindow(window_), kTimerId);
       // The owner's destruction may take the window before the library is unloaded; the
       // settings are saved by whichever comes first.
       if (!destroyed_) {
         destroyed_ = true;
-        if (onDestroy_) onDestroy_();
+        if (events_.Destroy) events_.Destroy();
       }
       return true;
     case WM_NCDESTROY: window_ = nullptr; return false;
@@ -250,30 +265,17 @@ void Win32MainWindow::SetHoverCursor(int32_t x, int32_t y) {
 
 void Win32MainWindow::ApplyCursor() const {
   void* cursor = cursors_[static_cast<size_t>(cursor_)];
-  SetCursor(cursor != nullptr ? static_cast<HCURSOR>(cursor) : LoadCursor(nullptr, IDC_ARROW));
+  ::SetCursor(cursor != nullptr ? static_cast<HCURSOR>(cursor) : LoadCursor(nullptr, IDC_ARROW));
 }
 
 void Win32MainWindow::FreeCursors() {
   for (void*& cursor : cursors_) {
     if (cursor == nullptr) continue;
     // A cursor still shown would be destroyed under the pointer.
-    if (GetCursor() == cursor) SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    if (GetCursor() == cursor) ::SetCursor(LoadCursor(nullptr, IDC_ARROW));
     DestroyCursor(static_cast<HCURSOR>(cursor));
     cursor = nullptr;
   }
-}
-
-void Win32MainWindow::KeepOnScreen() {
-  TWindowBounds bounds = Bounds();
-  const TScreenSize screen = ScreenSize();
-  const TWorkArea work = Win32WorkArea();
-  const TWindowOrigin origin =
-      varimo::KeepOnScreen({bounds.Left, bounds.Top}, bounds.Width, bounds.Height,
-                           {screen.Width, screen.Height, work.Left, work.Top});
-  if (origin.Left == bounds.Left && origin.Top == bounds.Top) return;
-  bounds.Left = origin.Left;
-  bounds.Top = origin.Top;
-  SetBounds(bounds);
 }
 
 TWindowBounds Win32MainWindow::Bounds() const {
@@ -327,8 +329,52 @@ TScreenSize Win32MainWindow::ScreenSize() const {
   return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+TWorkArea Win32MainWindow::WorkArea() const {
+  return Win32WorkArea();
+}
+
 bool Win32MainWindow::IsWindowVisible(THostHandle window) const {
   return ::IsWindowVisible(reinterpret_cast<HWND>(window)) != FALSE;
+}
+
+bool Win32MainWindow::IsShown() const {
+  return window_ != nullptr && ::IsWindowVisible(ToWindow(window_)) != FALSE;
+}
+
+TWindowBounds Win32MainWindow::WindowBounds(THostHandle window) const {
+  return Win32WindowBounds(window);
+}
+
+bool Win32MainWindow::IsMinimized(THostHandle window) const {
+  return IsIconic(reinterpret_cast<HWND>(window)) != FALSE;
+}
+
+void Win32MainWindow::Activate(THostHandle window) {
+  SetForegroundWindow(reinterpret_cast<HWND>(window));
+}
+
+TPoint Win32MainWindow::Position() const {
+  POINT point{0, 0};
+  GetCursorPos(&point);
+  return {point.x, point.y};
+}
+
+void Win32MainWindow::MoveTo(TPoint point) {
+  SetCursorPos(point.X, point.Y);
+}
+
+void Win32MainWindow::Capture() {
+  if (window_ != nullptr) SetCapture(ToWindow(window_));
+}
+
+void Win32MainWindow::ReleaseCapture() {
+  ::ReleaseCapture();
+}
+
+void Win32MainWindow::SetCursor(int32_t number) {
+  if (number < 1 || number >= static_cast<int32_t>(cursors_.size())) return;
+  cursor_ = number;
+  ApplyCursor();
 }
 
 uint32_t Win32MainWindow::TickCount() {
@@ -367,13 +413,7 @@ bool Win32MainWindow::SetOpacity(uint8_t alpha) {
 }
 
 void Win32MainWindow::LoadSkin(bool force) {
-  const std::optional<std::string> folder = skin_.Check(host_, force);
-  if (!folder) return;
-  StopTimer();
-  skin_.Load(*folder);
-  KeepOnScreen();
-  Repaint();
-  StartTimer(varimo_.Settings.Option.TimerMS);
+  ReloadSkin(force, skinDir_, host_, skin_, *this, *this, varimo_.Settings.Option.TimerMS);
 }
 
 void Win32MainWindow::DrawTimeDisplay(const TTimeDigits& digits, bool remain) {

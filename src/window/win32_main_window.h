@@ -7,17 +7,31 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "engine/varimo_state.h"
 #include "platform/ports.h"
+#include "platform/ui_ports.h"
 #include "window/layout.h"
 #include "window/win32_gdi_canvas.h"
 #include "window/win32_skin_loader.h"
 
 namespace varimo {
 
-class Win32MainWindow : public IWindow, public IClock, public ITransparency, public IView {
+// What the window's messages run in the parts above the window: its close request, its
+// destruction (the save of the settings) and the hot keys.
+struct TWindowEvents {
+  std::function<void()> Close;
+  std::function<void()> Destroy;
+  std::function<void(int32_t id)> HotKey;
+};
+
+class Win32MainWindow : public IWindow,
+                        public IClock,
+                        public ITransparency,
+                        public IView,
+                        public IPointer {
  public:
   // module (an HINSTANCE) is the library, which holds the window's class, cursors and
   // built-in skin.
@@ -26,21 +40,18 @@ class Win32MainWindow : public IWindow, public IClock, public ITransparency, pub
   Win32MainWindow& operator=(const Win32MainWindow&) = delete;
   ~Win32MainWindow() override;
 
-  // The ports the window's handlers work through, and what its destruction runs (the save of
-  // the settings); set before Create, kept for its lifetime.
-  void Connect(TPorts& ports, std::function<void()> onDestroy) {
+  // The ports the window's handlers work through and what its messages run above it; set
+  // before Create, kept for its lifetime.
+  void Connect(TPorts& ports, TWindowEvents events) {
     ports_ = &ports;
-    onDestroy_ = std::move(onDestroy);
+    events_ = std::move(events);
   }
   // Creates the hidden window owned by owner (an HWND) and loads its cursors. False when
   // the system refused the window.
   bool Create(THostHandle owner);
-  // From now on the window paints and lays itself out; lays itself out once at once.
-  void BindPaint();
   // Destroys the window, which saves the settings, unregisters its class and frees its
   // cursors; the skin's bitmaps and the fonts go with the object.
   void Destroy();
-  THostHandle Handle() const;
 
   // IWindow
   TWindowBounds Bounds() const override;
@@ -52,7 +63,20 @@ class Win32MainWindow : public IWindow, public IClock, public ITransparency, pub
   void StopTimer() override;
   void PumpMessages() override;
   TScreenSize ScreenSize() const override;
+  TWorkArea WorkArea() const override;
   bool IsWindowVisible(THostHandle window) const override;
+  THostHandle Handle() const override;
+  bool IsShown() const override;
+  TWindowBounds WindowBounds(THostHandle window) const override;
+  bool IsMinimized(THostHandle window) const override;
+  void Activate(THostHandle window) override;
+
+  // IPointer
+  TPoint Position() const override;
+  void MoveTo(TPoint point) override;
+  void Capture() override;
+  void ReleaseCapture() override;
+  void SetCursor(int32_t number) override;
 
   // IClock
   uint32_t TickCount() override;
@@ -64,6 +88,7 @@ class Win32MainWindow : public IWindow, public IClock, public ITransparency, pub
 
   // IView
   void LoadSkin(bool force) override;
+  void BindPaint() override;
   void DrawTimeDisplay(const TTimeDigits& digits, bool remain) override;
   void DrawSmallTime(const TTimeDigits& digits, bool remain) override;
   void BlankTimeDisplay() override;
@@ -78,7 +103,6 @@ class Win32MainWindow : public IWindow, public IClock, public ITransparency, pub
   void Resize();
   // Widths of "0" and ":" in the list font, measured once per font.
   TFontMetrics MeasureListFont();
-  void KeepOnScreen();
   void SetHoverCursor(int32_t x, int32_t y);
   void ApplyCursor() const;
   void FreeCursors();
@@ -93,7 +117,9 @@ class Win32MainWindow : public IWindow, public IClock, public ITransparency, pub
   void* window_ = nullptr;  // HWND
   bool classRegistered_ = false;
   bool paintBound_ = false;
-  std::function<void()> onDestroy_;
+  TWindowEvents events_;
+  // The host's answer to the skin request at the last load; one per library.
+  std::string skinDir_;
   bool destroyed_ = false;  // the window's destruction has saved the settings
   // The designed minimum holds until the saved state sets the limits.
   int32_t minHeight_ = kNormalMinHeight;

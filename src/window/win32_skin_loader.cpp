@@ -64,16 +64,7 @@ Win32SkinLoader::~Win32SkinLoader() {
   Replace(glyphs_, nullptr);
 }
 
-std::optional<std::string> Win32SkinLoader::Check(IHost& host, bool force) {
-  std::string buffer;
-  const std::string returned = host.SkinRequest(buffer);
-  TSkinCheck check = CheckSkinDir(force, returned, buffer, skinDir_);
-  if (!check.Reload) return std::nullopt;
-  skinDir_ = std::move(check.SkinDir);
-  return std::move(check.Folder);
-}
-
-void Win32SkinLoader::Load(const std::string& folder) {
+void Win32SkinLoader::LoadSkinFiles(const std::string& folder) {
   HINSTANCE module = static_cast<HINSTANCE>(module_);
   const std::optional<TBitmapCandidate> frame =
       LoadInto(skin_, module, [&](const TPathTest& isFile, const TBitmapLoad& load) {

@@ -7,23 +7,20 @@
 
 #include "platform/host.h"
 #include "window/paint_state.h"
+#include "window/skin_reload.h"
 #include "window/win32_gdi_canvas.h"
 
 namespace varimo {
 
-class Win32SkinLoader {
+class Win32SkinLoader : public ISkinFiles {
  public:
   // module (an HINSTANCE) holds the built-in bitmaps.
   explicit Win32SkinLoader(void* module) : module_(module) {}
   Win32SkinLoader(const Win32SkinLoader&) = delete;
   Win32SkinLoader& operator=(const Win32SkinLoader&) = delete;
-  ~Win32SkinLoader();
+  ~Win32SkinLoader() override;
 
-  // Asks the host for its skin. The folder to load from when it differs from the skin
-  // loaded last, or whenever force is set; nothing otherwise.
-  std::optional<std::string> Check(IHost& host, bool force);
-  // Replaces the bitmaps and colours with those of the skin in folder.
-  void Load(const std::string& folder);
+  void LoadSkinFiles(const std::string& folder) override;
 
   TGdiSkinBitmaps Bitmaps() const { return {skin_, glyphs_}; }
   TPaintSkin PaintSkin() const { return {ownLayout_, colors_}; }
@@ -34,8 +31,6 @@ class Win32SkinLoader {
   TGdiBitmap glyphs_ = nullptr;
   bool ownLayout_ = true;
   TSkinColors colors_;
-  // The host's answer at the last load: an unchanged answer means an unchanged skin.
-  std::string skinDir_;
 };
 
 }  // namespace varimo

@@ -4,8 +4,11 @@
 #include <numeric>
 
 #include "engine/monitor.h"
+#include "frame/varimo.h"
 #include "support/container_builder.h"
 #include "support/mpeg_builder.h"
+#include "window/host_menu.h"
+#include "window/resize.h"
 
 namespace varimo {
 namespace {
@@ -27,8 +30,37 @@ bool RigReplacer::Replace(const std::string& path, const std::string& bytes) {
 
 EngineRig::EngineRig() {
   Host.SetMainWindow(kRigHostWindow);
+  Host.SetMainPopupMenu(kRigHostMenu);
   Window.HostMainWindow = kRigHostWindow;
+  // The host's main window right of the window's default place, as the real host puts it.
+  Window.PlaceOther(kRigHostWindow, {375, 100, 275, 116});
+  // The host's main menu: the run that starts at "main window" ends before the submenus.
+  Menus.HostMenus[kRigHostMenu] = {{40041, "About"},
+                                   {0, ""},
+                                   {40029, "Play file"},
+                                   {40155, "Play URL"},
+                                   {0, ""},
+                                   {40258, "Main Window"},
+                                   {40040, "Playlist"},
+                                   {40036, "Equalizer"},
+                                   {0, ""},
+                                   {-1, "Options"},
+                                   {-1, "Playback"},
+                                   {0, ""},
+                                   {40001, "Exit"}};
   Clock.OnSleep = [this](uint32_t ms) { Host.Advance(static_cast<int32_t>(ms)); };
+  View.TimerInterval = [this] { return Varimo.Settings.Option.TimerMS; };
+  // The list font's widths as a 10-pixel font measures them.
+  View.OnBindPaint = [this] {
+    FormResize(Varimo.Window, Window.Bounds(), Varimo.Settings.Option.FontSize, TFontMetrics{6, 3});
+  };
+  Window.OnVisibility = [this](bool shown) {
+    if (shown) {
+      FormShow(Varimo, Ports);
+    } else {
+      FormHide(Varimo, Ports);
+    }
+  };
 }
 
 int32_t EngineRig::AddZipAlbum(const std::string& path, const std::vector<int32_t>& trackMS) {
@@ -77,13 +109,7 @@ void EngineRig::UseTenSecondAlbum(int32_t count, const std::set<int32_t>& exclud
 }
 
 void EngineRig::StartUp() {
-  FormCreate(Varimo, Ports);
-  HoldBackUntilAlbum(Varimo);
-  View.LoadSkin(true);
-  // The rows a list of this height holds in the settings' font.
-  Varimo.Window.VisibleRows =
-      (Window.Bounds().Height - 60) / std::max(Varimo.Settings.Option.FontSize, 1);
-  Window.StartTimer(Varimo.Settings.Option.TimerMS);
+  varimo::StartUp(Varimo, Ports);
 }
 
 bool EngineRig::ShutDown() {

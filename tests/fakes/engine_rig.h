@@ -19,6 +19,7 @@ namespace varimo {
 
 constexpr char kRigIniPath[] = "C:\\Winamp\\Plugins\\gen_Varimo.ini";
 constexpr THostHandle kRigHostWindow = 0x1234;
+constexpr THostHandle kRigHostMenu = 0x4321;
 
 // Replaces in-memory files whole and counts how often.
 class RigReplacer : public IFileReplacer {
@@ -52,8 +53,7 @@ class EngineRig {
   void PutIni(const std::string& text);
   std::string IniText() const;
 
-  // What the plug-in's start-up does up to the first tick: the window is created from the
-  // settings, the skin is loaded, the list is laid out and the timer runs.
+  // The plug-in's start-up up to the first tick, as the plug-in runs it.
   void StartUp();
   bool ShutDown();
   void Tick();
@@ -76,9 +76,16 @@ class EngineRig {
   IniFile Ini{Files, Replacer, kRigIniPath};
   FakeWindow Window;
   FakeClock Clock;
-  FakeView View{Host};
+  FakeView View{Host, Window};
   FakeTransparency Transparency;
-  TPorts Ports{Host, Files, Ini, Window, Clock, View, Transparency};
+  FakePointer Pointer;
+  FakeKeyboard Keyboard;
+  FakeHotKeySystem HotKeySystem;
+  FakeHooks Hooks;
+  FakeMenus Menus;
+  FakeDialogs Dialogs;
+  TPorts Ports{Host,    Files,    Ini,          Window, Clock, View,   Transparency,
+               Pointer, Keyboard, HotKeySystem, Hooks,  Menus, Dialogs};
   TVarimo Varimo;
 };
 

@@ -4,12 +4,15 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "platform/files.h"
 #include "platform/host.h"
 #include "platform/ports.h"
+#include "platform/ui_ports.h"
+#include "window/skin_reload.h"
 
 namespace varimo {
 
@@ -25,7 +28,22 @@ class FakeWindow : public IWindow {
   void StopTimer() override;
   void PumpMessages() override { ++Pumps; }
   TScreenSize ScreenSize() const override { return Screen; }
+  TWorkArea WorkArea() const override { return Work; }
   bool IsWindowVisible(THostHandle window) const override;
+  THostHandle Handle() const override { return OwnHandle; }
+  bool IsShown() const override { return Visible; }
+  TWindowBounds WindowBounds(THostHandle window) const override;
+  bool IsMinimized(THostHandle window) const override;
+  void Activate(THostHandle window) override { Activated.push_back(window); }
+
+  // Another program's window as the system reports it.
+  struct TOtherWindow {
+    TWindowBounds Bounds;
+    bool Visible = true;
+    bool Minimized = false;
+  };
+  // Puts one of the host's windows on the screen.
+  void PlaceOther(THostHandle window, const TWindowBounds& bounds, bool visible = true);
 
   bool Visible = false;
   int Shows = 0;
@@ -38,8 +56,15 @@ class FakeWindow : public IWindow {
   int32_t MinHeight = 0;
   int32_t MaxHeight = 0;
   TScreenSize Screen{1280, 1024};
+  TWorkArea Work{0, 0, 1280, 994};
+  THostHandle OwnHandle = 0x7777;
   THostHandle HostMainWindow = 0;
   bool HostMainWindowVisible = true;
+  std::map<THostHandle, TOtherWindow> Others;
+  std::vector<THostHandle> Activated;
+  // Runs after every change of the window's visibility, as the system's show and hide
+  // messages do.
+  std::function<void(bool shown)> OnVisibility;
 
  private:
   TWindowBounds bounds_{0, 0, 275, 116};
@@ -78,11 +103,13 @@ struct TViewRecord {
 
 // Keeps every drawing. Its skin check asks the host as the real one does, and reloads when
 // the answer changes.
-class FakeView : public IView {
+class FakeView : public IView, public ISkinFiles {
  public:
-  explicit FakeView(IHost& host) : host_(host) {}
+  FakeView(IHost& host, IWindow& window) : host_(host), window_(window) {}
 
   void LoadSkin(bool force) override;
+  void BindPaint() override;
+  void LoadSkinFiles(const std::string& folder) override;
   void DrawTimeDisplay(const TTimeDigits& digits, bool remain) override;
   void DrawSmallTime(const TTimeDigits& digits, bool remain) override;
   void BlankTimeDisplay() override;
@@ -98,11 +125,96 @@ class FakeView : public IView {
   std::vector<TViewRecord> Records;
   // Runs inside every repaint, as a message handled during painting would.
   std::function<void()> OnRepaint;
+  // Runs when painting is bound.
+  std::function<void()> OnBindPaint;
+  // The interval the timer restarts with after a skin load.
+  std::function<int32_t()> TimerInterval;
+  bool PaintBound = false;
+  std::string SkinDir;       // the host's answer at the last load
+  std::string LoadedFolder;  // the folder the last load read
 
  private:
   TViewRecord& Record(ViewCall call);
   IHost& host_;
-  std::string skin_;
+  IWindow& window_;
+};
+
+class FakePointer : public IPointer {
+ public:
+  TPoint Position() const override { return At; }
+  void MoveTo(TPoint point) override;
+  void Capture() override { Captured = true; }
+  void ReleaseCapture() override { Captured = false; }
+  void SetCursor(int32_t number) override { Cursor = number; }
+
+  TPoint At;
+  bool Captured = false;
+  int32_t Cursor = 0;
+  std::vector<TPoint> Moves;  // every move the window made
+};
+
+class FakeKeyboard : public IKeyboard {
+ public:
+  void KeyUp(int32_t virtualKey, bool mappedScanCode) override;
+  void KeyPress(int32_t virtualKey) override;
+  // "up:<vk>" (with "/scan" for a mapped scan code) and "press:<vk>", in order.
+  std::vector<std::string> Keys;
+};
+
+class FakeHotKeySystem : public IHotKeySystem {
+ public:
+  int32_t AddGlobalAtom(const std::string& name) override;
+  void DeleteGlobalAtom(int32_t atom) override;
+  bool Register(int32_t id, int32_t modifiers, int32_t virtualKey) override;
+  void Unregister(int32_t id) override;
+
+  std::map<int32_t, std::string> Atoms;  // live atoms
+  // Registered: id -> (modifiers, key). Taken: combinations another program holds.
+  std::map<int32_t, std::pair<int32_t, int32_t>> Registered;
+  std::vector<std::pair<int32_t, int32_t>> Taken;
+
+ private:
+  int32_t next_ = 0xC000;
+};
+
+class FakeHooks : public IHooks {
+ public:
+  void Install() override {
+    ++Installs;
+    Installed = true;
+  }
+  void Remove() override { Installed = false; }
+  bool Installed = false;
+  int Installs = 0;
+};
+
+// A menu of the host's as a list of (id, caption); -1 marks a submenu.
+class FakeMenus : public IMenus {
+ public:
+  int32_t TrackPopup(const std::vector<TMenuItem>& items, TPoint at) override;
+  int32_t ItemCount(THostHandle menu) override;
+  int32_t ItemId(THostHandle menu, int32_t position) override;
+  bool InsertItem(THostHandle menu, int32_t position, const std::string& caption,
+                  int32_t id) override;
+  void RemoveItem(THostHandle menu, int32_t id) override;
+
+  struct THostItem {
+    int32_t Id = 0;
+    std::string Caption;
+  };
+  std::map<THostHandle, std::vector<THostItem>> HostMenus;
+  std::vector<int32_t> RefusedIds;  // ids an insertion fails with
+  // The last popup shown and where; the pick answers it.
+  std::vector<TMenuItem> Shown;
+  TPoint ShownAt;
+  int Popups = 0;
+  std::function<int32_t(const std::vector<TMenuItem>&)> Pick;
+};
+
+class FakeDialogs : public IDialogs {
+ public:
+  void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+  std::vector<std::string> Messages;
 };
 
 // Counts every call that reaches the files, so a test can see that none did.

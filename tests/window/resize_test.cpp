@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "window/snap.h"
-
 namespace varimo {
 namespace {
 
@@ -33,15 +31,6 @@ TEST(FormResize, KeepsTheListGeometryOfTheNormalWindowInTheState) {
     EXPECT_EQ(FontMetricsOf(window).DigitWidth, c.metrics.DigitWidth) << c.name;
     EXPECT_EQ(FontMetricsOf(window).ColonWidth, c.metrics.ColonWidth) << c.name;
   }
-}
-
-TEST(SnapPosition, LeavesTheWindowWhereItIsAndDockedToNothing) {
-  TWindowState window;
-  window.Docked = true;
-  const TWindowOrigin origin = SnapPosition(window, {-40, 33, 275, 116});
-  EXPECT_EQ(origin.Left, -40);
-  EXPECT_EQ(origin.Top, 33);
-  EXPECT_FALSE(window.Docked);
 }
 
 }  // namespace

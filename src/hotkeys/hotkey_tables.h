@@ -1,0 +1,116 @@
+#pragma once
+// The vocabularies of the global hot keys: the 25 commands a hot key can run, the 70 keys
+// it can be bound to and the seven modifier combinations, in the order the options dialog
+// lists them. Captions are UTF-8, shown through the system's wide-character functions.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace varimo {
+
+// Command codes. Codes of 200 and above repeat while the key is held and are rate-limited;
+// the captions of commands that act on the host start with "*".
+enum HotKeyCommandCode : int32_t {
+  kHotKeyActivate = 1,
+  kHotKeyPopupMenu = 2,
+  kHotKeyPlaySelection = 11,
+  kHotKeyPlayStop = 12,
+  kHotKeyPreviousTrack = 15,
+  kHotKeyNextTrack = 16,
+  kHotKeyShowHide = 99,
+  kHotKeyHostActivate = 101,
+  kHotKeyHostPopupMenu = 102,
+  kHotKeyHostOpenFile = 105,
+  kHotKeyHostAddFile = 106,
+  kHotKeyHostPlay = 111,
+  kHotKeyHostStop = 112,
+  kHotKeyHostPause = 113,
+  kHotKeyHostPreviousFile = 115,
+  kHotKeyHostNextFile = 116,
+  kHotKeyHostShuffle = 121,
+  kHotKeyHostRepeat = 122,
+  kHotKeyHostEqualizer = 125,
+  kHotKeyHostPlaylist = 126,
+  kHotKeyHostRewind = 201,
+  kHotKeyHostFastForward = 202,
+  kHotKeyHostVolumeUp = 205,
+  kHotKeyHostVolumeDown = 206,
+  kHotKeyHostExit = 999,
+};
+constexpr int32_t kFirstRepeatingHotKey = 200;
+
+struct THotKeyCommand {
+  int32_t Code;
+  const char* Caption;
+};
+
+// Captions as the command list shows them, the leading blank of Varimo's own commands
+// included.
+inline constexpr std::array<THotKeyCommand, 25> HotKeyCommands = {{
+    {kHotKeyActivate, u8" ｱｸﾃｨﾌﾞ化"},
+    {kHotKeyPopupMenu, u8" ﾎﾟｯﾌﾟｱｯﾌﾟﾒﾆｭｰ"},
+    {kHotKeyPlaySelection, u8" 選択を再生"},
+    {kHotKeyPlayStop, u8" 再生/停止"},
+    {kHotKeyPreviousTrack, u8" 前の曲へ"},
+    {kHotKeyNextTrack, u8" 次の曲へ"},
+    {kHotKeyShowHide, u8" 表示/非表示"},
+    {kHotKeyHostActivate, u8"*ｱｸﾃｨﾌﾞ化"},
+    {kHotKeyHostPopupMenu, u8"*ﾎﾟｯﾌﾟｱｯﾌﾟﾒﾆｭｰ"},
+    {kHotKeyHostOpenFile, u8"*ﾌｧｲﾙを開く"},
+    {kHotKeyHostAddFile, u8"*ﾌｧｲﾙを追加"},
+    {kHotKeyHostPlay, u8"*再生"},
+    {kHotKeyHostStop, u8"*停止"},
+    {kHotKeyHostPause, u8"*一時停止"},
+    {kHotKeyHostPreviousFile, u8"*前のﾌｧｲﾙへ"},
+    {kHotKeyHostNextFile, u8"*次のﾌｧｲﾙへ"},
+    {kHotKeyHostShuffle, u8"*ｼｬｯﾌﾙ"},
+    {kHotKeyHostRepeat, u8"*ﾘﾋﾟｰﾄ"},
+    {kHotKeyHostEqualizer, u8"*ｲｺﾗｲｻﾞｰ"},
+    {kHotKeyHostPlaylist, u8"*ﾌﾟﾚｲﾘｽﾄ"},
+    {kHotKeyHostRewind, u8"*巻戻し"},
+    {kHotKeyHostFastForward, u8"*早送り"},
+    {kHotKeyHostVolumeUp, u8"*音量を上げる"},
+    {kHotKeyHostVolumeDown, u8"*音量を下げる"},
+    {kHotKeyHostExit, u8"*終了"},
+}};
+
+struct THotKeyKey {
+  int32_t VirtualKey;
+  const char* Caption;
+};
+
+// Punctuation as the Japanese layout labels its keys; "Up" and "Down" are page up and page
+// down, the arrows are the four arrow captions.
+inline constexpr std::array<THotKeyKey, 70> HotKeyKeys = {{
+    {48, "0"},   {49, "1"},    {50, "2"},    {51, "3"},     {52, "4"},    {53, "5"},
+    {54, "6"},   {55, "7"},    {56, "8"},    {57, "9"},     {65, "A"},    {66, "B"},
+    {67, "C"},   {68, "D"},    {69, "E"},    {70, "F"},     {71, "G"},    {72, "H"},
+    {73, "I"},   {74, "J"},    {75, "K"},    {76, "L"},     {77, "M"},    {78, "N"},
+    {79, "O"},   {80, "P"},    {81, "Q"},    {82, "R"},     {83, "S"},    {84, "T"},
+    {85, "U"},   {86, "V"},    {87, "W"},    {88, "X"},     {89, "Y"},    {90, "Z"},
+    {189, "-"},  {222, "^"},   {220, "\\"},  {192, "@"},    {219, "["},   {187, ";"},
+    {186, ":"},  {221, "]"},   {188, ","},   {190, "."},    {191, "/"},   {112, "F1"},
+    {113, "F2"}, {114, "F3"},  {115, "F4"},  {116, "F5"},   {117, "F6"},  {118, "F7"},
+    {119, "F8"}, {120, "F9"},  {121, "F10"}, {122, "F11"},  {123, "F12"}, {37, u8"←"},
+    {39, u8"→"}, {38, u8"↑"},  {40, u8"↓"},  {13, "Enter"}, {27, "Esc"},  {32, "Space"},
+    {33, "Up"},  {34, "Down"}, {36, "Home"}, {35, "End"},
+}};
+
+// The system's hot-key modifier bits.
+enum HotKeyModifier : int32_t {
+  kModAlt = 1,
+  kModCtrl = 2,
+  kModShift = 4,
+};
+
+// Mod is the position in this list plus one; a hot key always has a modifier.
+inline constexpr std::array<const char*, 7> HotKeyModifiers = {
+    {"Alt", "Ctrl", "Ctrl+Alt", "Shift", "Shift+Alt", "Ctrl+Shift", "Ctrl+Shift+Alt"}};
+
+// Positions in the three lists; none for a value no list holds (a hand-edited settings file).
+std::optional<size_t> HotKeyCommandPosition(int32_t code);
+std::optional<size_t> HotKeyKeyPosition(int32_t virtualKey);
+std::optional<size_t> HotKeyModifierPosition(int32_t mod);
+
+}  // namespace varimo
