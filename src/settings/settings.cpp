@@ -32,6 +32,9 @@ TOptionSettings ReadOptions(IniFile& ini) {
   // timer of 0, a font of size 0 or a correction in the millions would break the window.
   o.TimerMS = std::clamp(ini.ReadInteger(kOption, "TimerMS", defaults.TimerMS), 100, 1000);
   o.BreakMS = std::clamp(ini.ReadInteger(kOption, "BreakMS", defaults.BreakMS), 100, 1500);
+  // A lead time shorter than a tick lets most track ends pass between two ticks; the options
+  // dialog never stores one.
+  o.BreakMS = std::max(o.BreakMS, o.TimerMS);
   o.Correct = ini.ReadBool(kOption, "Correct", defaults.Correct);
   o.CorrectMS = std::clamp(ini.ReadInteger(kOption, "CorrectMS", defaults.CorrectMS), -1000, 1000);
   o.PrevKey = ini.ReadChar(kOption, "PrevKey", defaults.PrevKey);
@@ -132,7 +135,11 @@ TSettings ReadSettings(IniFile& ini) {
   s.Window.Top = ini.ReadInteger(kWindow, "Top", defaults.Window.Top);
   s.Window.Width = ini.ReadInteger(kWindow, "Width", defaults.Window.Width);
   s.Window.Height = ini.ReadInteger(kWindow, "Height", defaults.Window.Height);
+  // Any other State would leave the window neither shown nor sized for good.
   s.Window.State = ini.ReadInteger(kWindow, "State", defaults.Window.State);
+  if (!IsNormalState(s.Window.State) && !IsSmallState(s.Window.State)) {
+    s.Window.State = kStateNormal;
+  }
   s.Window.Remain = ini.ReadBool(kWindow, "Remain", defaults.Window.Remain);
 
   s.Option = ReadOptions(ini);
