@@ -102,7 +102,9 @@ int64_t TimeMembers(TTrackList& tracks, FileReader& file) {
 void RestoreOrReset(TAlbumState& album, const TAlbumSettings& settings, TAlbumBuild& build) {
   TTrackList& tracks = album.Tracks;
   int32_t count = static_cast<int32_t>(tracks.size());
-  if (album.LoadState == kLoadFirstBuild) {
+  if (album.LoadState == kLoadFirstBuild) album.LoadState = kLoadBuilt;
+  if (album.SavedStatePending) {
+    album.SavedStatePending = false;
     std::string exclusions = settings.ReadExclusions ? settings.ReadExclusions() : std::string();
     for (size_t i = 0; i < exclusions.size() && i < tracks.size(); ++i) {
       tracks[i].Mark = exclusions[i] == '0' ? -1 : 0;
@@ -114,7 +116,6 @@ void RestoreOrReset(TAlbumState& album, const TAlbumSettings& settings, TAlbumBu
     } else {
       album.CurrentIndex = 0;
     }
-    album.LoadState = kLoadBuilt;
   } else if (settings.Mode != kModeShuffleAllPending) {
     album.CurrentIndex = 0;
     if (count > 0) tracks[0].Mark = kCurrentMark;
@@ -160,8 +161,9 @@ TAlbumBuild LoadAlbum(TAlbumState& album, IFiles& files, const std::string& path
   if (!handle) {
     topIndex = 0;
     // Until a build opens its file the saved current track waits for it, as the saved
-    // exclusions do.
-    if (album.LoadState != kLoadFirstBuild) album.CurrentIndex = 0;
+    // exclusions do; the build has happened all the same.
+    if (!album.SavedStatePending) album.CurrentIndex = 0;
+    if (album.LoadState == kLoadFirstBuild) album.LoadState = kLoadBuilt;
     return build;
   }
   build.Opened = true;

@@ -29,6 +29,10 @@ struct TAlbumState {
   int32_t CurrentIndex = 0;
   int32_t LoadState = kLoadFirstBuild;
   int32_t SeekBaseMS = 0;
+  // The exclusions and the current track saved at the last shut-down still wait for the
+  // first build that opens its file; a first build that opens none (a missing file) keeps
+  // them waiting.
+  bool SavedStatePending = true;
 };
 
 // What the build needs from the settings; read through callbacks so that the exclusion

@@ -286,8 +286,7 @@ void TimerTimer(TVarimo& varimo, TPorts& ports) {
 
   if (album.AlbumKind == kAlbumNone) {
     PlayOnWithoutPick(play, ports.Host);
-    // Until a build has opened a file (an empty playlist, a missing file), the saved
-    // exclusions and current track still wait for the first one.
+    // Nothing built yet (an empty playlist) leaves the first build to come.
     if (album.LoadState != kLoadFirstBuild) {
       album.LoadState = play.HostState == kHostPlaying ? kLoadPlaying : kLoadBuilt;
     }

@@ -81,6 +81,7 @@ void HostSizeChanged(TVarimo& varimo, IWindow& window, const TWindowBounds& host
         album.AlbumFile.clear();
       }
       album.LoadState = kLoadFirstBuild;
+      album.SavedStatePending = true;
     }
     RememberCorner(varimo.HostWindows, host);
   }

@@ -125,6 +125,7 @@ TEST_F(AlbumTest, LaterBuildsStartAtTheFirstTrackUnlessAShuffleAllSwitchIsPendin
   std::vector<uint8_t> zip = BuildZip({{"a.mp3", Mp3(1000)}, {"b.mp3", Mp3(1000)}});
   TAlbumState state;
   state.LoadState = kLoadBuilt;
+  state.SavedStatePending = false;
   state.CurrentIndex = 1;
   Built normal = Load(zip, state, "00", 0);
   EXPECT_EQ(normal.album.CurrentIndex, 0);
@@ -149,21 +150,24 @@ TEST_F(AlbumTest, FirstBuildOnAPlainFileDropsTheSavedStateForGood) {
 }
 
 TEST_F(AlbumTest, AFileThatCannotBeOpenedGivesAnEmptyList) {
-  // The saved current track waits for the first build that opens its file.
-  for (int32_t loadState : {kLoadBuilt, kLoadFirstBuild}) {
+  // The saved current track waits for the first build that opens its file; the build counts
+  // as the first all the same.
+  for (const bool pending : {false, true}) {
     TAlbumState album;
     album.Tracks.resize(3);
     album.AlbumKind = kAlbumZip;
     album.CurrentIndex = 2;
-    album.LoadState = loadState;
+    album.LoadState = kLoadFirstBuild;
+    album.SavedStatePending = pending;
     int32_t top = 5;
     TAlbumBuild build = LoadAlbum(album, files_, "missing", {}, top);
     EXPECT_FALSE(build.Opened);
     EXPECT_TRUE(album.Tracks.empty());
     EXPECT_EQ(album.AlbumKind, kAlbumNone);
     EXPECT_EQ(album.AlbumFile, "missing");
-    EXPECT_EQ(album.CurrentIndex, loadState == kLoadFirstBuild ? 2 : 0);
-    EXPECT_EQ(album.LoadState, loadState);
+    EXPECT_EQ(album.CurrentIndex, pending ? 2 : 0);
+    EXPECT_EQ(album.SavedStatePending, pending);
+    EXPECT_EQ(album.LoadState, kLoadBuilt);
     EXPECT_EQ(top, 0);
   }
 }
@@ -221,7 +225,7 @@ std::vector<uint8_t> CueAlbum(const std::vector<std::string>& sheet, int64_t aud
 
 TEST_F(AlbumTest, CueSheetsGiveTracksWithTheStatedOrEstimatedTotal) {
   std::vector<std::string> sheet = {"PERFORMER \"Band\"", "TRACK 01 AUDIO", "TITLE \"One\"",
-                                    "INDEX 01 00:00:00", "TRACK 02 AUDIO", "TITLE \"Two\"",
+                                    "INDEX 01 00:00:00",  "TRACK 02 AUDIO", "TITLE \"Two\"",
                                     "INDEX 01 01:00:00"};
   Built estimated = Load(CueAlbum(sheet, 100000));
   EXPECT_EQ(estimated.album.AlbumKind, kAlbumCue);

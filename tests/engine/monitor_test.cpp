@@ -7,6 +7,7 @@
 
 #include "engine/play_commands.h"
 #include "fakes/engine_rig.h"
+#include "frame/varimo.h"
 
 namespace varimo {
 namespace {
@@ -512,7 +513,8 @@ TEST(Monitor, SavedExclusionsWaitForTheFirstFileThatOpens) {
   missing.StartUp();
   missing.Host.Place(0, 0, kHostPlaying);
   missing.Run(1000);
-  EXPECT_EQ(missing.Album().LoadState, kLoadFirstBuild);
+  EXPECT_EQ(missing.Album().LoadState, kLoadPlaying);
+  EXPECT_TRUE(missing.Album().SavedStatePending);
   missing.Host.Place(1, 0, kHostPlaying);
   missing.Tick();
   EXPECT_EQ(missing.Album().Tracks[1].Mark, -1);
@@ -525,10 +527,34 @@ TEST(Monitor, SavedExclusionsWaitForTheFirstFileThatOpens) {
   saved.StartUp();
   saved.Host.Place(0, 0, kHostPlaying);
   saved.Run(1000);
-  saved.Host.Place(1, 0, kHostStopped);
+  saved.Host.Place(1, 0, kHostPlaying);
   saved.Tick();
-  EXPECT_EQ(saved.Current(), 2);
+  // Restored as the current track (marked); the playback in the first track then takes over.
   EXPECT_EQ(saved.Album().Tracks[2].Mark, 101);
+  EXPECT_EQ(saved.Current(), 0);
+}
+
+TEST(Monitor, AFirstBuildOfAMissingFileStillLetsTheNextAlbumLoadWhileTheHostIsHidden) {
+  // The host shows only its playlist: the main window is hidden once the first build ran.
+  EngineRig rig;
+  rig.PutIni("[Window]\r\nDelete=101\r\n");
+  rig.AddMissingFile("C:\\gone.zip", 30000);
+  rig.AddZipAlbum("C:\\album.zip", {5000, 5000, 5000});
+  rig.StartUp();
+  rig.Host.Place(0, 0, kHostPlaying);
+  rig.Tick();
+  rig.Window.HostMainWindowVisible = false;
+  rig.Host.Place(1, 0, kHostPlaying);
+  rig.Run(1000);
+  EXPECT_EQ(rig.Album().AlbumFile, "C:\\album.zip");
+  ASSERT_EQ(rig.Album().Tracks.size(), 3u);
+  // The saved exclusions reached the first album that opened.
+  EXPECT_EQ(rig.Album().Tracks[1].Mark, -1);
+  EXPECT_EQ(rig.Album().LoadState, kLoadPlaying);
+  // A window closed by the user stays closed.
+  FormClose(rig.Varimo, rig.Ports);
+  rig.Run(1000);
+  EXPECT_FALSE(rig.Window.Visible);
 }
 
 TEST(Monitor, TheWindowShowsForAlbumsAndHidesForOtherFilesWhenSetTo) {
@@ -676,9 +702,9 @@ TEST(Monitor, ShuffleAllThroughAPlainFilePicksFromTheLastAlbumsTrack) {
   const int32_t expected = (1 + tracks[2].LengthMS) % 4;
   ASSERT_NE(expected, (1 + tracks[0].LengthMS) % 4) << "the lengths must tell the two apart";
   EXPECT_EQ(rig.Current(), expected);
-  EXPECT_EQ(rig.Steering(mark),
-            (Strings{"cmd:40046", "ipc:106:" + std::to_string(tracks[expected].StartMS),
-                     "cmd:40046"}));
+  EXPECT_EQ(
+      rig.Steering(mark),
+      (Strings{"cmd:40046", "ipc:106:" + std::to_string(tracks[expected].StartMS), "cmd:40046"}));
   EXPECT_EQ(rig.Play().Mode, kModeShuffleAll);
 }
 
