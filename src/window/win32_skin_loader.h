@@ -2,10 +2,12 @@
 // The host's current skin as the window draws it: the frame and glyph bitmaps, from the
 // skin's files or the library's built-in ones, and the list colours of its "Pledit.txt".
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "frame/host.h"
+#include "platform/files.h"
 #include "window/paint_state.h"
 #include "window/win32_gdi_canvas.h"
 
@@ -30,6 +32,7 @@ class Win32SkinLoader {
 
  private:
   void* module_;
+  std::unique_ptr<IFiles> files_ = MakeSystemFiles();
   TGdiBitmap skin_ = nullptr;
   TGdiBitmap glyphs_ = nullptr;
   bool ownLayout_ = true;
