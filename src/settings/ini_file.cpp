@@ -15,7 +15,7 @@ std::string DecodeIniValue(std::string_view stored) {
   if (value.size() > kMaxIniValueBytes) {
     size_t cut = 0;
     while (cut < kMaxIniValueBytes) {
-      size_t step = IsShiftJisLeadByte(static_cast<uint8_t>(value[cut])) ? 2 : 1;
+      const size_t step = ShiftJisCharSize(value, cut);
       if (cut + step > kMaxIniValueBytes) break;
       cut += step;
     }
