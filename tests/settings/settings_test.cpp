@@ -168,8 +168,10 @@ TEST_F(SettingsTest, EmptyKeyCharactersFallBackToTheirDefaults) {
   EXPECT_EQ(o.VisibleKey, 'A');
   PutFile(files, kPath, "[Option]\r\nPrevKey=QX\r\n");
   EXPECT_EQ(ReadSettings(ini).Option.PrevKey, 'Q');
-  // Found by fuzzing: a zero byte kept by quotes read as the key, and was written back as
-  // an empty value.
+}
+
+TEST_F(SettingsTest, AZeroByteKeptByQuotesIsNoKey) {
+  // Found by fuzzing: the zero byte was read as the key and written back as an empty value.
   const char zero[] = "[Option]\r\nPrevKey=\"\0\"\r\n";
   PutFile(files, kPath, std::string(zero, sizeof zero - 1));
   EXPECT_EQ(ReadSettings(ini).Option.PrevKey, ',');

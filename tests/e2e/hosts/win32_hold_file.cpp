@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
     }
     Sleep(20);
   }
-  HANDLE file = CreateFileA(argv[1], GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                            nullptr);
+  HANDLE file =
+      CreateFileA(argv[1], GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     std::printf("cannot open %s: %lu\n", argv[1], GetLastError());
     return 1;
