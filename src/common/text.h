@@ -18,6 +18,13 @@ inline bool IsShiftJisTrailByte(uint8_t b) {
   return b >= 0x40 && b <= 0xFC && b != 0x7F;
 }
 
+// Bytes of the character that starts at i (below text's size), as the system steps through
+// text: 2 for a lead byte with a byte after it, else 1. Steps from 0 land on the first byte
+// of every character and never past the end.
+inline size_t ShiftJisCharSize(std::string_view text, size_t i) {
+  return IsShiftJisLeadByte(static_cast<uint8_t>(text[i])) && i + 1 < text.size() ? 2 : 1;
+}
+
 // Drops the bytes 0x00 to 0x20 at the end.
 std::string TrimTrailingBlanks(std::string_view text);
 // Drops the bytes 0x00 to 0x20 at the start.

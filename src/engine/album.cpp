@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "common/vocabulary.h"
+#include "engine/album_members.h"
 #include "sources/archive_reader.h"
 #include "sources/cue_reader.h"
 #include "sources/file_reader.h"
@@ -16,87 +17,40 @@ namespace varimo {
 namespace {
 
 constexpr size_t kID3v2HeaderSize = 10;
-constexpr size_t kID3v1Size = 128;
 
-// Reads the container found after the album file's tag; returns the album kind.
-int32_t ReadContainer(TTrackList& tracks, FileReader& file, int32_t tagSize) {
-  int32_t probe = ProbeStream(file);
-  file.Seek(tagSize);
+int32_t AlbumKindOfProbe(int32_t probe) {
   switch (probe) {
-    case kProbePack: {
-      int32_t size = GetPackDirectorySize(file);
-      std::vector<uint8_t> directory = file.ReadBytes(size);
-      ReadPackDirectory(tracks, directory.data(), directory.size(), tagSize);
-      return kAlbumPack;
-    }
-    case kProbeZip: ReadZipDirectory(tracks, file); return kAlbumZip;
-    case kProbeLha: ReadLhaDirectory(tracks, file); return kAlbumLha;
+    case kProbePack: return kAlbumPack;
+    case kProbeZip: return kAlbumZip;
+    case kProbeLha: return kAlbumLha;
     default: return kAlbumNone;
   }
 }
 
-// Completes a member's texts from its own tags. A Pack keeps its directory's artist and
-// title. An ID3v2 tag replaces only what it supplies, so a tag whose frames are all in
-// encodings the reader skips does not blank a track.
-void ReadMemberTags(TTrackItem& track, FileReader& file, int32_t albumKind) {
-  bool ownNames = albumKind != kAlbumPack;
-  uint8_t block[kID3v1Size];
-  int64_t v1At = int64_t{track.EndPos} - static_cast<int64_t>(kID3v1Size);
-  TID3v1Info v1;
-  if (v1At >= 0 && file.ReadAt(v1At, block, kID3v1Size) == kID3v1Size &&
-      ReadID3v1(v1, block, kID3v1Size, false)) {
-    if (ownNames) {
-      track.Artist = v1.Artist;
-      track.Title = v1.Title;
+// Reads the container found after the album file's tag, each member taking its tags and
+// time as the directory yields it; returns the album kind and the members' total time.
+int32_t ReadContainer(TTrackList& tracks, FileReader& file, int32_t tagSize, int64_t& total) {
+  const int32_t kind = AlbumKindOfProbe(ProbeStream(file));
+  file.Seek(tagSize);
+  TimedMembers members(tracks, file, kind);
+  const TMemberTake take = [&](TTrackItem&& track) { return members.Add(std::move(track)); };
+  switch (kind) {
+    case kAlbumPack: {
+      int32_t size = GetPackDirectorySize(file);
+      std::vector<uint8_t> directory = file.ReadBytes(size);
+      TTrackList listed;
+      ReadPackDirectory(listed, directory.data(), directory.size(), tagSize);
+      for (TTrackItem& track : listed) {
+        if (!take(std::move(track))) break;
+      }
+      break;
     }
-    track.Album = v1.Album;
-    track.Track = v1.Track;
-    track.Year = v1.Year;
+    case kAlbumZip: WalkZipMembers(file, take); break;
+    case kAlbumLha: WalkLhaMembers(file, take); break;
+    default: break;
   }
-
-  uint8_t header[kID3v2HeaderSize];
-  size_t got = file.ReadAt(track.StartPos, header, kID3v2HeaderSize);
-  // A tag is read no further than its member: one that claims more runs into the members
-  // after it, and a hostile archive would have every member read the rest of the file.
-  int64_t tagSize =
-      std::min<int64_t>(GetID3v2Size(header, got), int64_t{track.EndPos} - track.StartPos);
-  if (tagSize <= 0) return;
-  file.Seek(track.StartPos);
-  std::vector<uint8_t> tag = file.ReadBytes(tagSize);
-  TID3v2Info v2;
-  ReadID3v2Frames(v2, tag.data(), tag.size(), false);
-  auto take = [](std::string& field, const std::string& value) {
-    if (!value.empty()) field = value;
-  };
-  if (ownNames) {
-    take(track.Artist, v2.Artist);
-    take(track.Title, v2.Title);
-  }
-  take(track.Album, v2.Album);
-  take(track.Track, v2.Track);
-  take(track.Year, v2.Year);
-}
-
-// Gives every member its start and drops what is not timeable audio; returns the total.
-int64_t TimeMembers(TTrackList& tracks, FileReader& file) {
-  int64_t total = 0;
-  TTrackList kept;
-  kept.reserve(tracks.size());
-  for (TTrackItem& track : tracks) {
-    // A member without a byte range has nothing to play.
-    if (track.EndPos <= track.StartPos) continue;
-    file.Seek(track.StartPos);
-    int32_t duration = EstimateLengthMS(file, int64_t{track.EndPos} - track.StartPos);
-    if (duration < 0) continue;
-    // Overlapping Pack members can sum past what a time in ms holds; a track that would end
-    // there ends the list, as a byte position past 2 GiB ends a directory walk.
-    if (total + duration > std::numeric_limits<int32_t>::max()) break;
-    track.StartMS = static_cast<int32_t>(total);
-    total += duration;
-    kept.push_back(std::move(track));
-  }
-  tracks = std::move(kept);
-  return total;
+  total = members.TotalMS();
+  return kind;
 }
 
 void RestoreOrReset(TAlbumState& album, const TAlbumSettings& settings, TAlbumBuild& build) {
@@ -191,11 +145,7 @@ TAlbumBuild LoadAlbum(TAlbumState& album, IFiles& files, const std::string& path
 
   if (album.AlbumKind == kAlbumNone && !unreadableCue) {
     file.Seek(tagSize);
-    album.AlbumKind = ReadContainer(album.Tracks, file, tagSize);
-    if (album.AlbumKind != kAlbumNone) {
-      for (TTrackItem& track : album.Tracks) ReadMemberTags(track, file, album.AlbumKind);
-      total = TimeMembers(album.Tracks, file);
-    }
+    album.AlbumKind = ReadContainer(album.Tracks, file, tagSize, total);
   }
 
   topIndex = 0;

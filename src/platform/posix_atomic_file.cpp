@@ -34,14 +34,18 @@ void SyncFolderOf(const std::string& path) {
 class PosixFileReplacer : public IFileReplacer {
  public:
   bool Replace(const std::string& path, const std::string& bytes) override {
+    // A file nobody may write is kept, whoever runs this: the rename would replace it even
+    // so, as the folder's entry is writable.
+    struct stat old {};
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    if (exists && (old.st_mode & 0222) == 0) return false;
     std::string pattern = path + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     int fd = ::mkstemp(name.data());
     if (fd < 0) return false;
     // mkstemp makes the file private; the settings keep the permissions they had.
-    struct stat old {};
-    ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+    ::fchmod(fd, exists ? (old.st_mode & 07777) : 0644);
     bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     written = ::close(fd) == 0 && written;
     if (!written || ::rename(name.data(), path.c_str()) != 0) {

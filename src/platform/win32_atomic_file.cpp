@@ -22,6 +22,11 @@ bool WriteAll(HANDLE handle, const std::string& bytes) {
 class Win32FileReplacer : public IFileReplacer {
  public:
   bool Replace(const std::string& path, const std::string& bytes) override {
+    // A read-only file is kept. Windows refuses to move a file over one; Wine moves it.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+      return false;
+    }
     // One name per process: two host instances never share a temporary file, and the plug-in
     // writes from the host's one user-interface thread only.
     char suffix[24];

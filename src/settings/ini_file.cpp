@@ -15,13 +15,21 @@ std::string DecodeIniValue(std::string_view stored) {
   if (value.size() > kMaxIniValueBytes) {
     size_t cut = 0;
     while (cut < kMaxIniValueBytes) {
-      size_t step = IsShiftJisLeadByte(static_cast<uint8_t>(value[cut])) ? 2 : 1;
+      const size_t step = ShiftJisCharSize(value, cut);
       if (cut + step > kMaxIniValueBytes) break;
       cut += step;
     }
     value = value.substr(0, cut);
   }
   return std::string(value);
+}
+
+std::string EncodeIniValue(std::string_view value) {
+  const bool changedByRead =
+      TrimBlanks(value).size() != value.size() ||
+      (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+       value.back() == value.front());
+  return changedByRead ? "\"" + std::string(value) + "\"" : std::string(value);
 }
 
 int32_t ParseIniInteger(std::string_view text, int32_t fallback) {
@@ -127,7 +135,7 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool fall
 
 char IniFile::ReadChar(std::string_view section, std::string_view key, char fallback) {
   std::string value = ReadString(section, key, "");
-  return value.empty() ? fallback : value[0];
+  return value.empty() || value[0] == '\0' ? fallback : value[0];
 }
 
 std::string IniFile::ReadWrapped(std::string_view section, std::string_view key) {
@@ -135,7 +143,8 @@ std::string IniFile::ReadWrapped(std::string_view section, std::string_view key)
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  return Modify([&](TIniText& text) { return text.Set(section, key, value); });
+  const std::string stored = EncodeIniValue(value);
+  return Modify([&](TIniText& text) { return text.Set(section, key, stored); });
 }
 
 bool IniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value) {

@@ -22,6 +22,10 @@ constexpr int64_t kMaxIniFileBytes = 1 << 20;
 // quotation marks (" or ') around it removed, cut to kMaxIniValueBytes without splitting a
 // Shift-JIS character.
 std::string DecodeIniValue(std::string_view stored);
+// The value as stored so that DecodeIniValue gives it back: one that the read would change
+// (blanks at an end, or a pair of matching quotation marks around it) goes inside double
+// quotation marks, which the read removes; any other is stored as it is.
+std::string EncodeIniValue(std::string_view value);
 // Decimal text with an optional sign that fits 32 bits; otherwise fallback.
 int32_t ParseIniInteger(std::string_view text, int32_t fallback);
 // "/" + text + "/": keeps blanks at the ends of text that a read would drop.
@@ -45,7 +49,8 @@ class IniFile {
   std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback);
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback);
   bool ReadBool(std::string_view section, std::string_view key, bool fallback);
-  // The first byte of the value; fallback when the value is empty or missing.
+  // The first byte of the value; fallback when the value is empty or missing, or starts with
+  // a zero byte (only quotation marks can keep one there), which is no key.
   char ReadChar(std::string_view section, std::string_view key, char fallback);
   std::string ReadWrapped(std::string_view section, std::string_view key);
 

@@ -20,11 +20,9 @@ bool IsLineBreak(char c) {
 // its value, as 'A' there and 'a' there are two different characters.
 std::string FoldName(std::string_view name) {
   std::string folded(name);
-  for (size_t i = 0; i < folded.size(); ++i) {
-    uint8_t b = static_cast<uint8_t>(folded[i]);
-    if (IsShiftJisLeadByte(b) && i + 1 < folded.size()) {
-      ++i;
-    } else if (b >= 'A' && b <= 'Z') {
+  for (size_t i = 0; i < folded.size(); i += ShiftJisCharSize(folded, i)) {
+    const uint8_t b = static_cast<uint8_t>(folded[i]);
+    if (ShiftJisCharSize(folded, i) == 1 && b >= 'A' && b <= 'Z') {
       folded[i] = static_cast<char>(b - 'A' + 'a');
     }
   }
@@ -33,12 +31,8 @@ std::string FoldName(std::string_view name) {
 
 // ']' is also a valid second byte of a Shift-JIS character, so it is looked for by character.
 size_t FindClosingBracket(std::string_view text) {
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (IsShiftJisLeadByte(static_cast<uint8_t>(text[i])) && i + 1 < text.size()) {
-      ++i;
-    } else if (text[i] == ']') {
-      return i;
-    }
+  for (size_t i = 0; i < text.size(); i += ShiftJisCharSize(text, i)) {
+    if (ShiftJisCharSize(text, i) == 1 && text[i] == ']') return i;
   }
   return kNone;
 }

@@ -22,11 +22,12 @@ constexpr uint8_t kLhaLevel2 = 2;
 constexpr uint8_t kLhaNameHeader = 1;
 constexpr size_t kLhaExtendedOverhead = 3;  // type byte and the next header's size
 
-// Appends the member whose data starts at the position and moves past its data. False,
-// with nothing appended, when the range ends beyond what a track record holds (2 GiB): a
-// wrapped position would point the track at another member's bytes.
-bool AppendMember(TTrackList& tracks, FileReader& file, uint32_t size, const std::string& name,
-                  std::string title) {
+// Hands over the member whose data starts at the position and moves past its data. False,
+// with nothing handed over, when the range ends beyond what a track record holds (2 GiB): a
+// wrapped position would point the track at another member's bytes. False too when take
+// ends the walk.
+bool TakeMember(const TMemberTake& take, FileReader& file, uint32_t size, const std::string& name,
+                std::string title) {
   int64_t start = file.Position();
   int64_t end = start + size;
   if (end > std::numeric_limits<int32_t>::max()) return false;
@@ -35,9 +36,16 @@ bool AppendMember(TTrackList& tracks, FileReader& file, uint32_t size, const std
   track.Title = std::move(title);
   track.StartPos = static_cast<int32_t>(start);
   track.EndPos = static_cast<int32_t>(end);
-  tracks.push_back(std::move(track));
+  bool more = take(std::move(track));
   file.Seek(end);
-  return true;
+  return more;
+}
+
+TMemberTake AppendTo(TTrackList& tracks) {
+  return [&tracks](TTrackItem&& track) {
+    tracks.push_back(std::move(track));
+    return true;
+  };
 }
 
 // A member whose sizes were also written after its data (flag bit 3) is followed by that
@@ -69,7 +77,7 @@ std::string LhaFileName(const std::vector<uint8_t>& area, size_t size) {
 
 }  // namespace
 
-void ReadZipDirectory(TTrackList& tracks, FileReader& file) {
+void WalkZipMembers(FileReader& file, const TMemberTake& take) {
   uint8_t header[kZipHeaderSize];
   while (file.Read(header, sizeof header) == sizeof header) {
     if (ReadUInt32LE(header) != kZipLocalHeader) return;
@@ -85,12 +93,12 @@ void ReadZipDirectory(TTrackList& tracks, FileReader& file) {
     if (file.Read(reinterpret_cast<uint8_t*>(name.data()), name.size()) < name.size()) return;
     file.Skip(extraLength);
     if (file.Position() > file.Size()) return;  // the extra field is cut off
-    if (!AppendMember(tracks, file, size, name, ZipTitleFromName(name))) return;
+    if (!TakeMember(take, file, size, name, ZipTitleFromName(name))) return;
     if (flags & kZipFlagDataDescriptor) SkipDataDescriptor(file);
   }
 }
 
-void ReadLhaDirectory(TTrackList& tracks, FileReader& file) {
+void WalkLhaMembers(FileReader& file, const TMemberTake& take) {
   uint8_t header[kLhaHeaderSize];
   while (file.Read(header, sizeof header) == sizeof header) {
     const uint16_t headerSize = ReadUInt16LE(header);
@@ -102,8 +110,16 @@ void ReadLhaDirectory(TTrackList& tracks, FileReader& file) {
     std::vector<uint8_t> area(headerSize - kLhaHeaderSize);
     if (file.Read(area.data(), area.size()) < area.size()) return;
     std::string name = LhaFileName(area, ReadUInt16LE(header + 24));
-    if (!AppendMember(tracks, file, ReadUInt32LE(header + 7), name, name)) return;
+    if (!TakeMember(take, file, ReadUInt32LE(header + 7), name, name)) return;
   }
+}
+
+void ReadZipDirectory(TTrackList& tracks, FileReader& file) {
+  WalkZipMembers(file, AppendTo(tracks));
+}
+
+void ReadLhaDirectory(TTrackList& tracks, FileReader& file) {
+  WalkLhaMembers(file, AppendTo(tracks));
 }
 
 std::string ZipTitleFromName(const std::string& name) {

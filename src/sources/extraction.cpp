@@ -43,12 +43,9 @@ std::string ExtractOutputName(const std::string& fileName) {
 
 bool IsPlainFileName(const std::string& name) {
   if (name.empty() || name == "." || name == "..") return false;
-  for (size_t i = 0; i < name.size(); ++i) {
-    uint8_t b = static_cast<uint8_t>(name[i]);
-    if (IsShiftJisLeadByte(b) && i + 1 < name.size()) {
-      ++i;
-      continue;
-    }
+  for (size_t i = 0; i < name.size(); i += ShiftJisCharSize(name, i)) {
+    const uint8_t b = static_cast<uint8_t>(name[i]);
+    if (ShiftJisCharSize(name, i) == 2) continue;
     if (b < 0x20 || b == ':' || b == '\\' || b == '/' || b == '*' || b == '?' || b == '"' ||
         b == '<' || b == '>' || b == '|') {
       return false;

@@ -6,33 +6,55 @@
 namespace varimo {
 
 FileReader::FileReader(IFile& file, size_t window)
-    : file_(file), size_(file.Size()), position_(file.Position()), window_(window) {}
+    : file_(file), size_(file.Size()), position_(file.Position()), windowSize_(window) {}
+
+FileReader::TWindow* FileReader::Find(int64_t offset, size_t count) {
+  for (TWindow& w : windows_) {
+    if (w.LastUse != 0 && offset >= w.Start &&
+        offset + static_cast<int64_t>(count) <= w.Start + static_cast<int64_t>(w.Length)) {
+      return &w;
+    }
+  }
+  return nullptr;
+}
+
+FileReader::TWindow& FileReader::Oldest() {
+  return *std::min_element(
+      windows_.begin(), windows_.end(),
+      [](const TWindow& a, const TWindow& b) { return a.LastUse < b.LastUse; });
+}
+
+size_t FileReader::ReadFromOs(int64_t offset, uint8_t* dst, size_t count) {
+  if (osPosition_ != offset) {
+    if (!file_.Seek(offset)) {
+      osPosition_ = -1;
+      return 0;
+    }
+    osPosition_ = offset;
+  }
+  size_t got = file_.Read(dst, count);
+  osPosition_ += static_cast<int64_t>(got);
+  return got;
+}
 
 size_t FileReader::ReadAt(int64_t offset, uint8_t* dst, size_t count) {
   if (offset < 0 || offset >= size_ || count == 0) return 0;
   count = static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(count), size_ - offset));
-  bool inside = offset >= windowStart_ &&
-                offset + static_cast<int64_t>(count) <= windowStart_ + static_cast<int64_t>(windowLength_);
-  if (!inside) {
-    if (osPosition_ != offset) {
-      if (!file_.Seek(offset)) return 0;
-      osPosition_ = offset;
-    }
-    if (count >= window_.size()) {
-      // Large reads go straight to the caller's memory.
-      size_t got = file_.Read(dst, count);
-      osPosition_ += static_cast<int64_t>(got);
-      return got;
-    }
+  TWindow* window = Find(offset, count);
+  if (window == nullptr) {
+    // Large reads go straight to the caller's memory.
+    if (count >= windowSize_) return ReadFromOs(offset, dst, count);
     // The window starts at the request, so a scan moving forward a few bytes at a time
     // stays inside it for a whole window's length.
-    windowStart_ = offset;
-    windowLength_ = file_.Read(window_.data(), window_.size());
-    osPosition_ += static_cast<int64_t>(windowLength_);
+    window = &Oldest();
+    window->Bytes.resize(windowSize_);
+    window->Start = offset;
+    window->Length = ReadFromOs(offset, window->Bytes.data(), windowSize_);
   }
-  size_t from = static_cast<size_t>(offset - windowStart_);
-  size_t n = std::min(count, windowLength_ > from ? windowLength_ - from : 0);
-  std::memcpy(dst, window_.data() + from, n);
+  window->LastUse = ++uses_;
+  size_t from = static_cast<size_t>(offset - window->Start);
+  size_t n = std::min(count, window->Length > from ? window->Length - from : 0);
+  std::memcpy(dst, window->Bytes.data() + from, n);
   return n;
 }
 

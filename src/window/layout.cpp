@@ -103,10 +103,7 @@ std::string ShortenLine(std::string_view line, int limit, int digitWidth,
   // Where each character starts, walking from the front so that a second byte of a
   // double-byte character is never taken for a character of its own.
   std::vector<size_t> starts;
-  for (size_t i = 0; i < line.size();) {
-    starts.push_back(i);
-    i += (IsShiftJisLeadByte(static_cast<uint8_t>(line[i])) && i + 1 < line.size()) ? 2 : 1;
-  }
+  for (size_t i = 0; i < line.size(); i += ShiftJisCharSize(line, i)) starts.push_back(i);
   starts.push_back(line.size());
   // Cutting character by character from the end stops at the longest prefix that fits; text
   // widths grow with every character, so a binary search finds it with few measurements,

@@ -49,7 +49,7 @@ std::vector<TSmallPiece> PrepareSmallLine(std::string_view line, int width, int 
       break;
     }
     const uint8_t b = static_cast<uint8_t>(line[i]);
-    if (IsShiftJisLeadByte(b) && i + 1 < line.size()) {
+    if (ShiftJisCharSize(line, i) == 2) {
       // The wide character is drawn on the glyphs' background: the blank cell, stretched.
       pieces.push_back(Glyph(GlyphBlank, x, kDoubleByteWidth));
       pieces.push_back(Text(x, kDoubleByteTextTop, line.substr(i, 2)));

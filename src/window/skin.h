@@ -5,8 +5,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/files.h"
+#include "window/bmp_reader.h"
 
 namespace varimo {
 
@@ -23,28 +27,45 @@ struct TSkinColors {
 // digit counts as 0; anything after the sixth digit is ignored.
 uint32_t ParseSkinColor(std::string_view text);
 
-// A private-profile read: the value of key in section of the INI file at path, or
-// defaultText when the key is missing.
-using TProfileRead =
-    std::function<std::string(const std::string& path, const std::string& section,
-                              const std::string& key, const std::string& defaultText)>;
 using TPathTest = std::function<bool(const std::string& path)>;
 
 // folder + "\" + name; the host's built-in skin has an empty folder, so the names then
 // point at the root of the current drive, where they normally do not exist.
 std::string SkinFilePath(std::string_view folder, std::string_view name);
 
+// A colour file is a few lines; no more than this much of one is read, up to its last whole
+// line, so a huge file costs no more than a sound one.
+constexpr size_t kMaxSkinColorFileBytes = 64 * 1024;
+
+// The colours of a colour file's text, read by the private-profile rules: section "Text",
+// each key's default where it is missing.
+TSkinColors SkinColorsFromText(std::string_view text);
 // The colours of the skin in folder: from "Pledit.txt" when anything of that name exists
-// (exists), else the fixed ones.
-TSkinColors LoadSkinColors(std::string_view folder, const TPathTest& exists,
-                           const TProfileRead& read);
+// (a folder of that name, which cannot be read, gives every key's default), else the fixed
+// ones. A byte-order mark is honoured as the platform's profile reads honour it.
+TSkinColors LoadSkinColors(std::string_view folder, IFiles& files);
+
+struct TBitmapSize {
+  int Width = 0;
+  int Height = 0;
+};
+// The smallest bitmaps that hold every piece and glyph cell the window copies from.
+TBitmapSize FrameBitmapMinimum();
+TBitmapSize GlyphBitmapMinimum();
+
+// The skin bitmap at path, decoded and checked; nothing when it is not a file, is larger
+// than any bitmap within the reader's caps (then it is not read at all), does not decode,
+// or is smaller than minimum.
+std::optional<TBmpImage> ReadSkinBitmap(IFiles& files, const std::string& path,
+                                        TBitmapSize minimum);
 
 // One place a bitmap can come from: a file of the skin or, with an empty Path, a built-in
-// resource.
+// resource. A file serves only when it holds at least Minimum.
 struct TBitmapCandidate {
   std::string Path;
   std::string Resource;
   bool OwnLayout = false;
+  TBitmapSize Minimum;
 };
 
 // Loads the candidate into the bitmap being filled; false when it cannot be decoded.

@@ -2,39 +2,42 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "window/skin.h"
 
 namespace varimo {
 namespace {
 
-// Colour values are a few characters; anything longer is cut.
-constexpr DWORD kProfileValueBytes = 256;
-
-bool IsFile(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+// A 32-bit top-down section holding the checked pixels: the system never parses a skin
+// file itself, and the bitmap keeps the file's colours whatever the screen's depth.
+HBITMAP BitmapFromImage(const TBmpImage& image) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = image.Width;
+  info.bmiHeader.biHeight = -image.Height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap == nullptr) return nullptr;
+  if (bits == nullptr) {
+    DeleteObject(bitmap);
+    return nullptr;
+  }
+  std::memcpy(bits, image.Pixels.data(), image.Pixels.size() * sizeof(uint32_t));
+  return bitmap;
 }
 
-bool Exists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadProfile(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& defaultText) {
-  char value[kProfileValueBytes];
-  const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultText.c_str(),
-                                                value, kProfileValueBytes, path.c_str());
-  return std::string(value, length);
-}
-
-// A device-independent bitmap keeps the file's own colours, whatever the screen's depth.
-HBITMAP LoadCandidate(HINSTANCE module, const TBitmapCandidate& candidate) {
+// The built-in bitmaps are the library's own; skin files go through the checked reader.
+HBITMAP LoadCandidate(HINSTANCE module, IFiles& files, const TBitmapCandidate& candidate) {
   if (candidate.Path.empty()) {
     return static_cast<HBITMAP>(
         LoadImageA(module, candidate.Resource.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   }
-  return static_cast<HBITMAP>(LoadImageA(nullptr, candidate.Path.c_str(), IMAGE_BITMAP, 0, 0,
-                                         LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  const std::optional<TBmpImage> image = ReadSkinBitmap(files, candidate.Path, candidate.Minimum);
+  return image ? BitmapFromImage(*image) : nullptr;
 }
 
 void Replace(TGdiBitmap& held, HBITMAP loaded) {
@@ -45,13 +48,15 @@ void Replace(TGdiBitmap& held, HBITMAP loaded) {
 // Loads the first of the candidates that decodes; a bitmap that cannot be loaded at all
 // leaves the one held before. Returns the candidate taken when one was.
 template <typename Choose>
-std::optional<TBitmapCandidate> LoadInto(TGdiBitmap& held, HINSTANCE module, Choose choose) {
+std::optional<TBitmapCandidate> LoadInto(TGdiBitmap& held, HINSTANCE module, IFiles& files,
+                                         Choose choose) {
   HBITMAP loaded = nullptr;
   const TBitmapLoad load = [&](const TBitmapCandidate& candidate) {
-    loaded = LoadCandidate(module, candidate);
+    loaded = LoadCandidate(module, files, candidate);
     return loaded != nullptr;
   };
-  const TBitmapCandidate taken = choose(TPathTest(IsFile), load);
+  const TPathTest isFile = [&](const std::string& path) { return files.FileExists(path); };
+  const TBitmapCandidate taken = choose(isFile, load);
   if (loaded == nullptr) return std::nullopt;
   Replace(held, loaded);
   return taken;
@@ -67,14 +72,14 @@ Win32SkinLoader::~Win32SkinLoader() {
 void Win32SkinLoader::LoadSkinFiles(const std::string& folder) {
   HINSTANCE module = static_cast<HINSTANCE>(module_);
   const std::optional<TBitmapCandidate> frame =
-      LoadInto(skin_, module, [&](const TPathTest& isFile, const TBitmapLoad& load) {
+      LoadInto(skin_, module, *files_, [&](const TPathTest& isFile, const TBitmapLoad& load) {
         return LoadFrameBitmap(folder, isFile, load);
       });
   if (frame) ownLayout_ = frame->OwnLayout;
-  LoadInto(glyphs_, module, [&](const TPathTest& isFile, const TBitmapLoad& load) {
+  LoadInto(glyphs_, module, *files_, [&](const TPathTest& isFile, const TBitmapLoad& load) {
     return LoadGlyphBitmap(folder, isFile, load);
   });
-  colors_ = LoadSkinColors(folder, TPathTest(Exists), TProfileRead(ReadProfile));
+  colors_ = LoadSkinColors(folder, *files_);
 }
 
 }  // namespace varimo

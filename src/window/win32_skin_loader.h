@@ -2,10 +2,12 @@
 // The host's current skin as the window draws it: the frame and glyph bitmaps, from the
 // skin's files or the library's built-in ones, and the list colours of its "Pledit.txt".
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/host.h"
+#include "platform/files.h"
 #include "window/paint_state.h"
 #include "window/skin_reload.h"
 #include "window/win32_gdi_canvas.h"
@@ -27,6 +29,7 @@ class Win32SkinLoader : public ISkinFiles {
 
  private:
   void* module_;
+  std::unique_ptr<IFiles> files_ = MakeSystemFiles();
   TGdiBitmap skin_ = nullptr;
   TGdiBitmap glyphs_ = nullptr;
   bool ownLayout_ = true;

@@ -218,6 +218,38 @@ TEST_F(AlbumTest, LhaMembersAreTimedLikeZipMembers) {
   EXPECT_EQ(b.album.Tracks[1].LengthMS, 6000);
 }
 
+TEST_F(AlbumTest, EachMemberBoundaryCostsAboutOneRead) {
+  // Members larger than a read window, each with both tags: the directory, the tags and the
+  // timing all meet at the member boundaries, and the album size must not change the rate.
+  for (int count : {40, 400}) {
+    std::vector<ZipMemberSpec> zip;
+    std::vector<LhaMemberSpec> lha;
+    PackSpec pack;
+    for (int i = 0; i < count; ++i) {
+      const std::string name = std::to_string(i) + ".mp3";
+      std::vector<uint8_t> data = Mp3(2000, ID3v2Builder(3).Text("TIT2", "T" + name).Build(),
+                                      BuildID3v1({"", "", "LP", "2001", "", 1, 0}));
+      zip.push_back({name, data});
+      lha.push_back({name, data});
+      pack.Members.push_back({name, "A", "T", data});
+    }
+    zip[1].Descriptor = ZipDescriptor::kWithSignature;
+    zip[1].SizesInLocalHeader = true;
+    const struct {
+      const char* Kind;
+      std::vector<uint8_t> Bytes;
+    } cases[] = {{"ZIP", BuildZip(zip)}, {"LHA", BuildLha(lha)}, {"Pack", BuildPack(pack)}};
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(c.Kind) + " of " + std::to_string(count));
+      files_.Counters() = {};
+      Built b = Load(c.Bytes);
+      ASSERT_EQ(b.album.Tracks.size(), static_cast<size_t>(count));
+      EXPECT_EQ(b.album.Tracks[count - 1].Album, "LP");
+      EXPECT_LE(files_.Counters().Reads, static_cast<uint64_t>(count) * 5 / 4);
+    }
+  }
+}
+
 std::vector<uint8_t> CueAlbum(const std::vector<std::string>& sheet, int64_t audioMs) {
   std::vector<uint8_t> tag = ID3v2Builder(3).CueFrame(CueSheetText(sheet)).Build();
   return Concat(tag, MakeMp3OfDuration(audioMs));

@@ -36,6 +36,29 @@ TEST(IniEncodingTest, StoredValuesReadAsThePlatformReturnsThem) {
   for (const auto& c : cases) EXPECT_EQ(DecodeIniValue(c.stored), c.read) << c.stored.substr(0, 20);
 }
 
+TEST(IniEncodingTest, AValueWithBlanksOrQuotesAtItsEndsReadsBackAsWritten) {
+  // Found by fuzzing: a font name read from quotes with a blank inside was written bare, and
+  // the next read dropped the blank.
+  const struct {
+    std::string value;
+    std::string stored;
+  } cases[] = {
+      {"MS UI Gothic", "MS UI Gothic"},
+      {" lead", "\" lead\""},
+      {"trail\t", "\"trail\t\""},
+      {"'x'", "\"'x'\""},
+      {"\"x\"", "\"\"x\"\""},
+      {"\"x'", "\"x'"},
+      {"\"", "\""},
+      {"", ""},
+      {"/ - /", "/ - /"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(EncodeIniValue(c.value), c.stored) << c.value;
+    EXPECT_EQ(DecodeIniValue(c.stored), c.value) << c.value;
+  }
+}
+
 TEST(IniEncodingTest, IntegersAreDecimalTextOrTheFallback) {
   const struct {
     const char* text;

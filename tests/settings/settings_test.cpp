@@ -173,6 +173,13 @@ TEST_F(SettingsTest, EmptyKeyCharactersFallBackToTheirDefaults) {
   EXPECT_EQ(ReadSettings(ini).Option.PrevKey, 'Q');
 }
 
+TEST_F(SettingsTest, AZeroByteKeptByQuotesIsNoKey) {
+  // Found by fuzzing: the zero byte was read as the key and written back as an empty value.
+  const char zero[] = "[Option]\r\nPrevKey=\"\0\"\r\n";
+  PutFile(files, kPath, std::string(zero, sizeof zero - 1));
+  EXPECT_EQ(ReadSettings(ini).Option.PrevKey, ',');
+}
+
 TEST_F(SettingsTest, StartUpReadsWinampAndPlayAsTheWindowExpectsThem) {
   const struct {
     const char* file;

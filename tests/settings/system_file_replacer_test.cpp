@@ -66,6 +66,14 @@ TEST_F(SystemFileReplacerTest, CreatesAndReplacesLeavingNoTemporaryFile) {
   EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
+TEST_F(SystemFileReplacerTest, AReadOnlyFileIsKeptWhole) {
+  ASSERT_TRUE(replacer_->Replace(path_, "[S]\r\nA=1\r\n"));
+  ::chmod(path_.c_str(), 0444);
+  EXPECT_FALSE(replacer_->Replace(path_, "[S]\r\nA=2\r\n"));
+  EXPECT_EQ(Contents(), "[S]\r\nA=1\r\n");
+  EXPECT_EQ(Names(), std::vector<std::string>{"gen_Varimo.ini"});
+}
+
 TEST_F(SystemFileReplacerTest, AMissingFolderFailsAndCreatesNothing) {
   EXPECT_FALSE(replacer_->Replace(folder_ + "/Plugins/gen_Varimo.ini", "x"));
   EXPECT_TRUE(Names().empty());

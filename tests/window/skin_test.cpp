@@ -8,6 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "fakes/memory_files.h"
+#include "support/bmp_builder.h"
+#include "support/container_builder.h"
+
 namespace varimo {
 namespace {
 
@@ -37,86 +41,143 @@ TEST(ParseSkinColor, ReadsRedGreenBlueIntoTheLowToHighBytes) {
   }
 }
 
-// An INI file in memory, read the way the platform's private-profile read does.
-struct FakeProfile {
-  bool Exists = true;
-  std::map<std::pair<std::string, std::string>, std::string> Values;
-  std::set<std::string> PathsRead;
-
-  TPathTest ExistsTest() {
-    return [this](const std::string& path) {
-      PathsRead.insert(path);
-      return Exists;
-    };
-  }
-  TProfileRead Reader() {
-    return [this](const std::string& path, const std::string& section, const std::string& key,
-                  const std::string& defaultText) {
-      PathsRead.insert(path);
-      auto found = Values.find({section, key});
-      return found == Values.end() ? defaultText : found->second;
-    };
-  }
-};
-
 TEST(LoadSkinColors, TakesTheTextSectionOfPleditTxtWithItsDefaults) {
   struct Case {
     const char* Name;
     bool Exists;
-    std::map<std::pair<std::string, std::string>, std::string> Values;
+    std::string Text;
     TSkinColors Expected;
   };
+  std::string utf16 = "\xFF\xFE";
+  for (char ch : std::string("[Text]\r\nNormal=#0000FF\r\n")) utf16 += std::string{ch, '\0'};
   const Case cases[] = {
       {"no file: fixed colours, selection blue",
        false,
-       {},
+       "",
        {0x00FF00, 0xFFFFFF, 0, 0xFF0000, 0x00FF00}},
       {"empty file: key defaults, selection red",
        true,
-       {},
+       "",
        {0x00FF00, 0xFFFFFF, 0, 0x0000FF, 0x00FF00}},
       {"all keys",
        true,
-       {{{"Text", "Normal"}, "#0000FF"},
-        {{"Text", "Current"}, "#00FF00"},
-        {{"Text", "NormalBG"}, "#102030"},
-        {{"Text", "SelectedBG"}, "#405060"},
-        {{"Text", "mbFG"}, "#FFFF00"}},
+       "[Text]\r\nNormal=#0000FF\r\nCurrent=#00FF00\r\nNormalBG=#102030\r\n"
+       "SelectedBG=#405060\r\nmbFG=#FFFF00\r\n",
        {0xFF0000, 0x00FF00, 0x302010, 0x605040, 0x00FFFF}},
-      {"empty mbFG follows Normal",
+      {"names in any case, blanks and quotes dropped",
        true,
-       {{{"Text", "Normal"}, "#123456"}, {{"Text", "mbFG"}, ""}},
+       "[text]\nNORMAL = \"#123456\" \nmbfg=\n",
        {0x563412, 0xFFFFFF, 0, 0x0000FF, 0x563412}},
       {"an empty Normal value is black, and mbFG follows it",
        true,
-       {{{"Text", "Normal"}, ""}},
+       "[Text]\nNormal=\n",
        {0, 0xFFFFFF, 0, 0x0000FF, 0}},
       {"other sections are not read",
        true,
-       {{{"text", "Normal"}, "#0000FF"}, {{"Colors", "Current"}, "#000000"}},
+       "[Colors]\nCurrent=#000000\n[Text2]\nNormal=#0000FF\n",
+       {0x00FF00, 0xFFFFFF, 0, 0x0000FF, 0x00FF00}},
+      {"a UTF-8 mark",
+       true,
+       "\xEF\xBB\xBF[Text]\nNormal=#0000FF\n",
+       {0xFF0000, 0xFFFFFF, 0, 0x0000FF, 0xFF0000}},
+      {"UTF-16", true, utf16, {0xFF0000, 0xFFFFFF, 0, 0x0000FF, 0xFF0000}},
+      {"binary bytes",
+       true,
+       std::string("\0\xFF[Te\0xt]\x81]\r\r\n=\x1A", 15),
        {0x00FF00, 0xFFFFFF, 0, 0x0000FF, 0x00FF00}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
-    FakeProfile profile;
-    profile.Exists = c.Exists;
-    profile.Values = c.Values;
-    const TSkinColors colors =
-        LoadSkinColors("C:\\Skins\\Dark", profile.ExistsTest(), profile.Reader());
+    MemoryFiles files;
+    if (c.Exists) files.Add("C:\\Skins\\Dark\\Pledit.txt", BytesOf(c.Text));
+    const TSkinColors colors = LoadSkinColors("C:\\Skins\\Dark", files);
     EXPECT_EQ(colors.ColorNormal, c.Expected.ColorNormal);
     EXPECT_EQ(colors.ColorCurrent, c.Expected.ColorCurrent);
     EXPECT_EQ(colors.ColorNormalBG, c.Expected.ColorNormalBG);
     EXPECT_EQ(colors.ColorSelectedBG, c.Expected.ColorSelectedBG);
     EXPECT_EQ(colors.ColorMbFG, c.Expected.ColorMbFG);
-    EXPECT_EQ(profile.PathsRead, std::set<std::string>{"C:\\Skins\\Dark\\Pledit.txt"});
   }
 }
 
-TEST(LoadSkinColors, TheBuiltInSkinLooksInTheRootOfTheDrive) {
-  FakeProfile profile;
-  profile.Exists = false;
-  LoadSkinColors("", profile.ExistsTest(), profile.Reader());
-  EXPECT_EQ(profile.PathsRead, std::set<std::string>{"\\Pledit.txt"});
+TEST(LoadSkinColors, AFolderOfThatNameGivesTheKeyDefaults) {
+  MemoryFiles files;
+  files.AddFolder("\\Pledit.txt");
+  EXPECT_EQ(LoadSkinColors("", files).ColorSelectedBG, 0x0000FFu);
+}
+
+TEST(LoadSkinColors, AHugeFileIsReadOnlyToItsLastWholeLineWithinTheLimit) {
+  // The limit falls inside the Normal value: cut there it would read "#00", black.
+  std::string text = "[Text]\nCurrent=#0000FF\n" + std::string(kMaxSkinColorFileBytes - 34, ';') +
+                     "\nNormal=#0000FF\n";
+  text += std::string(10 * 1024 * 1024, 'x');
+  MemoryFiles files;
+  files.Add("S\\Pledit.txt", BytesOf(text));
+  const TSkinColors colors = LoadSkinColors("S", files);
+  EXPECT_EQ(colors.ColorCurrent, 0xFF0000u);
+  EXPECT_EQ(colors.ColorNormal, 0x00FF00u);
+  EXPECT_LE(files.Counters().BytesRead, kMaxSkinColorFileBytes);
+}
+
+TEST(SkinBitmapMinimum, HoldsEveryPieceAndGlyphCell) {
+  EXPECT_EQ(FrameBitmapMinimum().Width, 276);
+  EXPECT_EQ(FrameBitmapMinimum().Height, 110);
+  EXPECT_EQ(GlyphBitmapMinimum().Width, 155);
+  EXPECT_EQ(GlyphBitmapMinimum().Height, 18);
+}
+
+TEST(ReadSkinBitmap, GivesOnlyCheckedBitmapsThatHoldTheLayout) {
+  auto solid = [](int width, int height, uint16_t bits) {
+    return BuildBmp(TrueColorBmp(width, height, bits, [](int, int) { return 0x123456u; }));
+  };
+  std::vector<uint8_t> truncated = solid(280, 111, 24);
+  truncated.resize(200);
+  struct Case {
+    const char* Name;
+    std::vector<uint8_t> File;
+    bool Folder;
+    TBitmapSize Minimum;
+    bool Served;
+  };
+  const TBitmapSize frame = FrameBitmapMinimum(), glyphs = GlyphBitmapMinimum();
+  // clang-format off
+  const Case cases[] = {
+      {"a 280 x 111 frame",          solid(280, 111, 24), false, frame,  true},
+      {"the smallest frame",         solid(276, 110, 24), false, frame,  true},
+      {"32 bits per pixel",          solid(280, 111, 32), false, frame,  true},
+      {"one column short",           solid(275, 111, 24), false, frame,  false},
+      {"one row short",              solid(280, 109, 24), false, frame,  false},
+      {"1 x 1",                      solid(1, 1, 24),     false, frame,  false},
+      {"truncated",                  truncated,           false, frame,  false},
+      {"0 bytes",                    {},                  false, frame,  false},
+      {"a folder",                   {},                  true,  frame,  false},
+      {"glyphs",                     solid(155, 18, 24),  false, glyphs, true},
+      {"tiny glyphs",                solid(154, 18, 24),  false, glyphs, false},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    MemoryFiles files;
+    if (c.Folder) {
+      files.AddFolder("S\\Pledit.bmp");
+    } else {
+      files.Add("S\\Pledit.bmp", c.File);
+    }
+    const std::optional<TBmpImage> image = ReadSkinBitmap(files, "S\\Pledit.bmp", c.Minimum);
+    ASSERT_EQ(image.has_value(), c.Served);
+    if (c.Served) {
+      EXPECT_EQ(image->Pixels[0], 0x123456u);
+    }
+  }
+}
+
+TEST(ReadSkinBitmap, AFileLargerThanAnyBitmapWithinTheCapsIsNotRead) {
+  MemoryFiles files;
+  BmpSpec huge = PalettedBmp(8, 8, 8, {0}, [](int, int) { return 0; });
+  huge.Width = huge.Height = 8000;
+  huge.Bits.resize(8000 * 8000);
+  files.Add("Pledit.bmp", BuildBmp(huge));
+  EXPECT_FALSE(ReadSkinBitmap(files, "Pledit.bmp", FrameBitmapMinimum()));
+  EXPECT_EQ(files.Counters().BytesRead, 0u);
 }
 
 // A skin folder: which names are files, and which of them do not decode as bitmaps.
