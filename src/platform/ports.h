@@ -104,6 +104,9 @@ class IView {
   virtual void DrawPositionThumb(int32_t offset, double fraction) = 0;
   // A full repaint of the window, at once.
   virtual void Repaint() = 0;
+  // Measures the list font again and lays the window out as after a resize, then repaints
+  // it: the settings it is drawn with have changed.
+  virtual void Relayout() = 0;
 };
 
 }  // namespace varimo

@@ -3,6 +3,7 @@
 // global hot keys, menus, the thread hooks and the messages shown to the user.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,12 +88,25 @@ class IMenus {
   virtual void RemoveItem(THostHandle menu, int32_t id) = 0;
 };
 
-// What the window shows the user beside itself.
+// What the window shows the user beside itself: messages, its two dialogs, the folder
+// browser, and the other programs it starts.
 class IDialogs {
  public:
   virtual ~IDialogs() = default;
   // A modal message with an OK button; text is UTF-8.
   virtual void ShowMessage(const std::string& text) = 0;
+  // The options dialog, modal: made from the settings in force, gone when this returns.
+  virtual void ShowOptions() = 0;
+  // The file information of the selected track, modal, made and destroyed likewise.
+  virtual void ShowFileInfo() = 0;
+  // The system's folder browser with a title (UTF-8), opening at proposed when that is not
+  // empty; the chosen folder (ANSI), or nothing when the user cancelled. The playback
+  // monitor keeps running while it is open.
+  virtual std::optional<std::string> BrowseForFolder(const std::string& title,
+                                                     const std::string& proposed) = 0;
+  // Starts a program by its command line (ANSI), shown, without waiting for it; whether it
+  // started is not reported.
+  virtual void StartProgram(const std::string& commandLine) = 0;
 };
 
 }  // namespace varimo

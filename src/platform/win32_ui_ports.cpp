@@ -137,7 +137,7 @@ void Win32Menus::RemoveItem(THostHandle menu, int32_t id) {
   RemoveMenu(ToMenu(menu), static_cast<UINT>(id), MF_BYCOMMAND);
 }
 
-void Win32Dialogs::ShowMessage(const std::string& text) {
+void Win32MessageBox::ShowMessage(const std::string& text) {
   MessageBoxW(ToWindow(owner_()), WideFromUtf8(text).c_str(), kMessageCaption, MB_OK);
 }
 

@@ -46,10 +46,11 @@ class Win32Menus : public IMenus {
   TWindowGetter owner_;
 };
 
-class Win32Dialogs : public IDialogs {
+// The message box the dialogs port shows, owned by the window.
+class Win32MessageBox {
  public:
-  explicit Win32Dialogs(TWindowGetter owner) : owner_(std::move(owner)) {}
-  void ShowMessage(const std::string& text) override;
+  explicit Win32MessageBox(TWindowGetter owner) : owner_(std::move(owner)) {}
+  void ShowMessage(const std::string& text);
 
  private:
   TWindowGetter owner_;

@@ -441,6 +441,10 @@ void Win32MainWindow::DrawPositionThumb(int32_t offset, double fraction) {
   });
 }
 
+void Win32MainWindow::Relayout() {
+  if (paintBound_ && window_ != nullptr) Resize();
+}
+
 void Win32MainWindow::Repaint() {
   if (!paintBound_ || window_ == nullptr) return;
   RedrawWindow(ToWindow(window_), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);

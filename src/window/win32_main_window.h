@@ -94,6 +94,7 @@ class Win32MainWindow : public IWindow,
   void BlankTimeDisplay() override;
   void DrawPositionThumb(int32_t offset, double fraction) override;
   void Repaint() override;
+  void Relayout() override;
 
   // The window procedure's handling of one message; false leaves it to the default handling.
   bool Dispatch(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result);

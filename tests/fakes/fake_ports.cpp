@@ -122,6 +122,30 @@ void FakeView::Repaint() {
   if (OnRepaint) OnRepaint();
 }
 
+void FakeView::Relayout() {
+  ++Relayouts;
+  // Lays the window out as binding the painting does.
+  if (OnBindPaint) OnBindPaint();
+  Repaint();
+}
+
+void FakeDialogs::ShowOptions() {
+  ++OptionsShown;
+  if (OnOptions) OnOptions();
+}
+
+void FakeDialogs::ShowFileInfo() {
+  ++FileInfoShown;
+  if (OnFileInfo) OnFileInfo();
+}
+
+std::optional<std::string> FakeDialogs::BrowseForFolder(const std::string& title,
+                                                        const std::string& proposed) {
+  Browses.push_back({title, proposed});
+  if (OnBrowse) OnBrowse();
+  return FolderAnswer;
+}
+
 size_t FakeView::Count(ViewCall call) const {
   return Count(call, 0);
 }

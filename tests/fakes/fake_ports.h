@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,10 @@ class FakeWindow : public IWindow {
   void Hide() override;
   void StartTimer(int32_t intervalMS) override;
   void StopTimer() override;
-  void PumpMessages() override { ++Pumps; }
+  void PumpMessages() override {
+    ++Pumps;
+    if (OnPump) OnPump();
+  }
   TScreenSize ScreenSize() const override { return Screen; }
   TWorkArea WorkArea() const override { return Work; }
   bool IsWindowVisible(THostHandle window) const override;
@@ -65,6 +69,8 @@ class FakeWindow : public IWindow {
   // Runs after every change of the window's visibility, as the system's show and hide
   // messages do.
   std::function<void(bool shown)> OnVisibility;
+  // Runs at every pump, as a message waiting then would.
+  std::function<void()> OnPump;
 
  private:
   TWindowBounds bounds_{0, 0, 275, 116};
@@ -115,6 +121,7 @@ class FakeView : public IView, public ISkinFiles {
   void BlankTimeDisplay() override;
   void DrawPositionThumb(int32_t offset, double fraction) override;
   void Repaint() override;
+  void Relayout() override;
 
   size_t Count(ViewCall call) const;
   // The drawings after the mark.
@@ -122,6 +129,7 @@ class FakeView : public IView, public ISkinFiles {
   size_t Mark() const { return Records.size(); }
 
   int SkinLoads = 0;
+  int Relayouts = 0;
   std::vector<TViewRecord> Records;
   // Runs inside every repaint, as a message handled during painting would.
   std::function<void()> OnRepaint;
@@ -211,10 +219,31 @@ class FakeMenus : public IMenus {
   std::function<int32_t(const std::vector<TMenuItem>&)> Pick;
 };
 
+// Records what was shown and started; the folder browser answers FolderAnswer, after
+// OnBrowse has run as the browser's own message loop would run the timer.
 class FakeDialogs : public IDialogs {
  public:
   void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+  void ShowOptions() override;
+  void ShowFileInfo() override;
+  std::optional<std::string> BrowseForFolder(const std::string& title,
+                                             const std::string& proposed) override;
+  void StartProgram(const std::string& commandLine) override { Programs.push_back(commandLine); }
+
   std::vector<std::string> Messages;
+  int OptionsShown = 0;
+  int FileInfoShown = 0;
+  // Run while the dialog is open.
+  std::function<void()> OnOptions;
+  std::function<void()> OnFileInfo;
+  struct TBrowse {
+    std::string Title;
+    std::string Proposed;
+  };
+  std::vector<TBrowse> Browses;
+  std::optional<std::string> FolderAnswer;
+  std::function<void()> OnBrowse;
+  std::vector<std::string> Programs;
 };
 
 // Counts every call that reaches the files, so a test can see that none did.

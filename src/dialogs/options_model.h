@@ -1,0 +1,134 @@
+#pragma once
+// The options dialog's working copy: every control's state as loaded from the main window,
+// the rules that enable controls as others change, the measurement of the playback-time
+// correction, and what Apply reads back. The dialog's view only shows this and forwards the
+// user's actions to it.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dialogs/list_editors.h"
+#include "engine/varimo_state.h"
+#include "sources/file_info.h"
+
+namespace varimo {
+
+// An up-down control and the read-only edit that shows its position.
+struct TUpDown {
+  int32_t Position = 0;
+  int32_t Min = 0;
+  int32_t Max = 0;
+  int32_t Step = 1;
+  // Sets the position, held within the limits.
+  void Set(int32_t position);
+};
+
+// The system colours an enabling rule gives a control.
+enum class TSystemColor { kWindow, kButtonFace, kWindowText, kInactiveCaption };
+
+// How an edit with its up-down (or a list) and its label look under their check box.
+struct TEnabledLook {
+  bool Enabled = false;
+  TSystemColor Background = TSystemColor::kButtonFace;
+  TSystemColor Text = TSystemColor::kInactiveCaption;
+};
+TEnabledLook LookFor(bool checked);
+
+// The three key lists of the operation page.
+extern const std::vector<std::string> kTrackKeyEntries;    // the previous and next track keys
+extern const std::vector<std::string> kVisibleKeyEntries;  // Alt + this key shows or hides
+
+// The dialog's fixed captions, UTF-8.
+constexpr char kMeasureCaption[] = u8"計測";
+constexpr char kMeasureEndCaption[] = u8"終了";
+
+struct TOptionsModel {
+  // Page "全般"
+  bool Visible = false;
+  bool PlayTime = false;
+  TUpDown Timer{200, 100, 1000, 100};
+  TUpDown Break{250, 100, 1500, 50};
+  bool Correct = true;
+  TUpDown CorrectMS{300, -1000, 1000, 1};
+  // Page "操作": positions in the key lists, -1 for none.
+  int32_t PrevKey = -1;
+  int32_t NextKey = -1;
+  int32_t VisibleKey = -1;
+  // Page "ﾎｯﾄｷｰ"
+  bool HotKeyEnabled = false;
+  THotKeyList HotKeyList;
+  // Page "展開"
+  std::string MP3on3Path;  // ANSI
+  bool MP3on3Stop = true;
+  // Page "表示"
+  std::string FontName;  // ANSI
+  TUpDown FontSize{10, 6, 50, 1};
+  TUpDown FontPitch{0, 0, 9, 1};
+  bool Transparence = false;
+  TUpDown TransparenceValue{100, 0, 100, 5};
+  // Page "書式"
+  TFormatList FormatList;
+  std::vector<TFormatList::TSamplePiece> Sample;
+
+  bool ApplyEnabled = false;
+
+  // The measurement in progress: the host's position and the tick count at its start.
+  bool Measuring = false;
+  int32_t MeasureStartPosition = 0;
+  uint32_t MeasureStartTick = 0;
+
+  TEnabledLook CorrectLook() const { return LookFor(Correct); }
+  TEnabledLook TransparenceLook() const { return LookFor(Transparence); }
+  TEnabledLook HotKeyListLook() const { return LookFor(HotKeyEnabled); }
+  const char* MeasureButtonCaption() const {
+    return Measuring ? kMeasureEndCaption : kMeasureCaption;
+  }
+
+  // Any change makes Apply available.
+  void OnUpdate() { ApplyEnabled = true; }
+  // The shown dialog starts unchanged, its sample line drawn.
+  void FormShow();
+  void CheckBoxCorrectClick(bool checked);
+  void CheckBoxTransparenceClick(bool checked);
+  // Unselects the hot-key rows, which the list's look follows.
+  void CheckBoxHotKeyClick(bool checked);
+  void CheckBoxFormNoClick(bool checked);
+  // The break never ends up shorter than a tick: it rises with the timer and the timer is
+  // its lower limit.
+  void UpDownTimerClick(int32_t position);
+  void UpDownClick(TUpDown& upDown, int32_t position);
+  // Follows up what a list action changed.
+  void Take(TListChange change);
+  void RefreshSample();
+
+  // Starts or ends a measurement of how far the host's reported position lags the clock.
+  void ButtonMeasureClick(IHost& host, IClock& clock);
+};
+
+// The working copy of the main window's settings as they are in force.
+TOptionsModel LoadOptionsModel(const TVarimo& varimo);
+
+// The correction in milliseconds per minute from a measurement's two spans; none when no
+// clock time passed.
+std::optional<int32_t> MeasuredCorrection(int32_t elapsedPlayMS, int32_t elapsedClockMS);
+
+// The key a list position stands for; fallback for none.
+char KeyAt(const std::vector<std::string>& entries, int32_t position, char fallback);
+
+// The open-file dialog's start for the unpack program: the folder of the current path and
+// its file name, or "MP3on3.exe" when it has none.
+struct TProgramBrowseStart {
+  std::string Folder;
+  std::string FileName;
+};
+TProgramBrowseStart ProgramBrowseStart(const std::string& path);
+
+// Where a dialog of the given outer size opens: centred on the main window, held on the
+// screen and 32 pixels above its bottom.
+TDialogRect DialogPosition(const TWindowBounds& main, int32_t width, int32_t height,
+                           const TScreenSize& screen);
+
+}  // namespace varimo

@@ -1,0 +1,47 @@
+#include "frame/options_apply.h"
+
+#include "frame/varimo.h"
+#include "hotkeys/hotkeys.h"
+
+namespace varimo {
+
+void ButtonUpdateClick(TVarimo& varimo, TPorts& ports, TOptionsModel& model) {
+  TOptionSettings& o = varimo.Settings.Option;
+  o.VisibleChk = model.Visible;
+  o.PlayTime = model.PlayTime;
+  o.TimerMS = model.Timer.Position;
+  ports.Window.StartTimer(o.TimerMS);
+  o.BreakMS = model.Break.Position;
+  o.Correct = model.Correct;
+  o.CorrectMS = model.CorrectMS.Position;
+  // A list with nothing selected keeps the key in force.
+  o.PrevKey = KeyAt(kTrackKeyEntries, model.PrevKey, o.PrevKey);
+  o.NextKey = KeyAt(kTrackKeyEntries, model.NextKey, o.NextKey);
+  o.VisibleKey = KeyAt(kVisibleKeyEntries, model.VisibleKey, o.VisibleKey);
+
+  THotKeyState& hotKeys = varimo.HotKeys;
+  UnregisterHotKeys(hotKeys, ports.HotKeySystem);
+  hotKeys.HotKeyEnabled = model.HotKeyEnabled;
+  hotKeys.HotKeys = model.HotKeyList.Entries();
+  if (hotKeys.HotKeyEnabled) RegisterHotKeys(hotKeys, ports.HotKeySystem, ports.Dialogs);
+
+  o.MP3on3Path = model.MP3on3Path;
+  o.MP3on3Stop = model.MP3on3Stop;
+  o.FontName = model.FontName;
+  o.FontSize = model.FontSize.Position;
+  o.FontPitch = model.FontPitch.Position;
+  o.Transparence = model.Transparence ? model.TransparenceValue.Position : -1;
+  varimo.Settings.ListForm = model.FormatList.ToListForm();
+
+  // A registration that failed above has switched hot keys off, and the file says so.
+  varimo.Settings.HotKey = StoredHotKeys(hotKeys);
+  WriteApplySections(ports.Ini, varimo.Settings);
+
+  ApplyTransparency(varimo, ports.Transparency);
+  // The list font is measured again with the layout.
+  ports.View.Relayout();
+  varimo.Album.LoadState = kLoadRebuildRequested;
+  model.ApplyEnabled = false;
+}
+
+}  // namespace varimo
