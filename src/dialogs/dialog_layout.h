@@ -15,19 +15,19 @@ enum class TControlKind {
   kHeadingCheckBox,  // a check box laid over the top edge of the group box it switches
   kGroupBox,
   kLabel,
-  kLink,           // an underlined web address with the hand cursor
-  kReadOnlyEdit,   // read-only, the button-face colour until its group has something to show
-  kLabeledEdit,    // a read-only edit with its caption as a label 3 pixels to its left
-  kTextEdit,       // free text
-  kUpDownEdit,     // a read-only edit showing the position of the up-down right of it
-  kDropDownList,   // a fixed list
-  kDropDown,       // a list with free text
-  kListView,       // a report list with grid lines and whole-row selection
-  kPanel,          // lowered bevel, the caption centred
-  kSamplePanel,    // the teal panel behind the sample line
-  kRichEdit,       // the one-line sample
-  kMemo,           // read-only lines, no border, the parent's colour, no word wrap
-  kScrollMemo,     // read-only lines with a vertical scroll bar, no word wrap
+  kLink,          // an underlined web address with the hand cursor
+  kReadOnlyEdit,  // read-only, the button-face colour until its group has something to show
+  kLabeledEdit,   // a read-only edit with its caption as a label 3 pixels to its left
+  kTextEdit,      // free text
+  kUpDownEdit,    // a read-only edit showing the position of the up-down right of it
+  kDropDownList,  // a fixed list
+  kDropDown,      // a list with free text
+  kListView,      // a report list with grid lines and whole-row selection
+  kPanel,         // lowered bevel, the caption centred
+  kSamplePanel,   // the teal panel behind the sample line
+  kRichEdit,      // the one-line sample
+  kMemo,          // read-only lines, no border, the parent's colour, no word wrap
+  kScrollMemo,    // read-only lines with a vertical scroll bar, no word wrap
   kTabs,
   kPage,  // a page of the tab control; its controls are laid out relative to it
 };

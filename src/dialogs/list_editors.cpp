@@ -141,12 +141,11 @@ THotKeyList THotKeyList::FromEntries(const std::vector<THotKeyEntry>& entries) {
 std::vector<THotKeyEntry> THotKeyList::Entries() const {
   std::vector<THotKeyEntry> entries;
   for (const TListRow& row : Rows) {
-    auto cmd = CellValue(row[0], EditorEntries(0),
-                         [](size_t p) { return HotKeyCommands[p].Code; });
-    auto mod = CellValue(row[1], EditorEntries(1),
-                         [](size_t p) { return static_cast<int32_t>(p) + 1; });
-    auto key = CellValue(row[2], EditorEntries(2),
-                         [](size_t p) { return HotKeyKeys[p].VirtualKey; });
+    auto cmd = CellValue(row[0], EditorEntries(0), [](size_t p) { return HotKeyCommands[p].Code; });
+    auto mod =
+        CellValue(row[1], EditorEntries(1), [](size_t p) { return static_cast<int32_t>(p) + 1; });
+    auto key =
+        CellValue(row[2], EditorEntries(2), [](size_t p) { return HotKeyKeys[p].VirtualKey; });
     if (!cmd || !mod || !key) continue;
     entries.push_back(THotKeyEntry{-1, *cmd, *mod, *key});
   }
@@ -273,8 +272,8 @@ TListChange TFormatList::Preset(size_t tag) {
   TEditedList::Clear();
   Numbered = preset.ShowNumbers;
   for (const TPresetItem& item : preset.Items) {
-    Rows.push_back({item.InGroup ? std::string(kFormatGroupMark) : "", KindCaption(item.Kind),
-                    item.Text});
+    Rows.push_back(
+        {item.InGroup ? std::string(kFormatGroupMark) : "", KindCaption(item.Kind), item.Text});
   }
   return TListChange::kFormat;
 }
@@ -312,8 +311,9 @@ std::vector<TFormatList::TSamplePiece> TFormatList::Sample() const {
   if (Numbered) pieces.push_back({u8"№ ", false, kSampleNumberColor});
   for (const TListRow& row : Rows) {
     const bool text = IsTextRow(row);
-    const uint32_t color =
-        !row[kMarkColumn].empty() ? kSampleGroupColor : text ? kSampleTextColor : kSampleFieldColor;
+    const uint32_t color = !row[kMarkColumn].empty() ? kSampleGroupColor
+                           : text                    ? kSampleTextColor
+                                                     : kSampleFieldColor;
     pieces.push_back({text ? row[kTextColumn] : row[kKindColumn], text, color});
   }
   return pieces;

@@ -134,6 +134,13 @@ TProgramBrowseStart ProgramBrowseStart(const std::string& path) {
   return start;
 }
 
+std::string HelpPagePath(const std::string& hostProgramPath) {
+  size_t cut = FindLastSeparator(hostProgramPath, "\\/:");
+  const std::string folder =
+      cut == std::string::npos ? std::string() : hostProgramPath.substr(0, cut + 1);
+  return folder + "Plugins\\gen_Varimo.htm";
+}
+
 TDialogRect DialogPosition(const TWindowBounds& main, int32_t width, int32_t height,
                            const TScreenSize& screen) {
   return FileInfoDialogPosition(main.Left, main.Top, main.Width, main.Height, width, height,

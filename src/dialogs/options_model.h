@@ -126,6 +126,9 @@ struct TProgramBrowseStart {
 };
 TProgramBrowseStart ProgramBrowseStart(const std::string& path);
 
+// The help page beside the host's program: the version page links to it.
+std::string HelpPagePath(const std::string& hostProgramPath);
+
 // Where a dialog of the given outer size opens: centred on the main window, held on the
 // screen and 32 pixels above its bottom.
 TDialogRect DialogPosition(const TWindowBounds& main, int32_t width, int32_t height,

@@ -4,7 +4,9 @@
 
 #include <vector>
 
+#include "frame/options_apply.h"
 #include "settings/settings.h"
+#include "window/dialog_commands.h"
 
 namespace varimo {
 namespace {
@@ -37,6 +39,8 @@ Win32Application::Win32Application(THostHandle hostWindow, void* module)
              window_, keyboard_, hotKeySystem_, hooks_,  menus_,  dialogs_} {
   varimo_.HostProgramPath = HostProgramPath();
   hooks_.Bind(varimo_, ports_);
+  dialogs_.Bind(varimo_, ports_,
+                [this](TOptionsModel& model) { ButtonUpdateClick(varimo_, ports_, model); });
   TWindowEvents events;
   events.Close = [this] { FormClose(varimo_, ports_); };
   events.Destroy = [this] { FormDestroy(varimo_, ports_); };
@@ -56,6 +60,10 @@ void Win32Application::Start() {
 
 void Win32Application::Quit() {
   hooks_.Remove();
+}
+
+void Win32Application::Config() {
+  PopupOptionsClick(varimo_, ports_);
 }
 
 }  // namespace varimo

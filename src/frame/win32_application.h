@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "dialogs/win32_plugin_dialogs.h"
 #include "frame/varimo.h"
 #include "frame/win32_hooks.h"
 #include "frame/win32_host.h"
@@ -30,6 +31,8 @@ class Win32Application {
   void Start();
   // The host is shutting down: the hooks go; the window lives on until the unloading.
   void Quit();
+  // The host's configure call: the options dialog.
+  void Config();
 
  private:
   std::unique_ptr<IFiles> files_;
@@ -41,7 +44,7 @@ class Win32Application {
   Win32Keyboard keyboard_;
   Win32HotKeySystem hotKeySystem_;
   Win32Menus menus_;
-  Win32Dialogs dialogs_;
+  Win32PluginDialogs dialogs_;
   Win32Hooks hooks_;
   TPorts ports_;
 };

@@ -22,8 +22,7 @@ HINSTANCE library = nullptr;
 varimo::Win32Application* application = nullptr;
 
 int Init();
-// The options dialog opens here once it exists.
-void Config() {}
+void Config();
 void Quit();
 
 GeneralPurposePlugin plugin = {
@@ -41,6 +40,14 @@ int Init() {
   } catch (...) {
   }
   return 0;
+}
+
+void Config() {
+  if (application == nullptr) return;
+  try {
+    application->Config();
+  } catch (...) {
+  }
 }
 
 void Quit() {

@@ -45,8 +45,7 @@ void ExpectEveryControlInsideItsParent(const TControlSpec (&table)[N], int32_t w
 }
 
 TEST(DialogLayout, EveryControlOfBothDialogsLiesInsideItsParent) {
-  ExpectEveryControlInsideItsParent(kFileInfoControls, kFileInfoClientWidth,
-                                    kFileInfoClientHeight);
+  ExpectEveryControlInsideItsParent(kFileInfoControls, kFileInfoClientWidth, kFileInfoClientHeight);
   ExpectEveryControlInsideItsParent(kOptionsControls, kOptionsClientWidth, kOptionsClientHeight);
 }
 

@@ -147,8 +147,8 @@ std::vector<std::string> Marks(const TFormatList& list) {
 }
 
 TEST(FormatList, AGroupStartsAtAnArtistAndGrowsThroughTheTextRowsBesideIt) {
-  TFormatList list = Rows({{"", kText, "["}, {"", kArtist, ""}, {"", kText, "]"},
-                           {"", kTitle, ""}, {"", kText, "!"}});
+  TFormatList list = Rows(
+      {{"", kText, "["}, {"", kArtist, ""}, {"", kText, "]"}, {"", kTitle, ""}, {"", kText, "!"}});
   EXPECT_EQ(PressMark(list, 0), TListChange::kNone) << "no marked neighbour";
   EXPECT_EQ(PressMark(list, 3), TListChange::kNone) << "a title never joins";
   EXPECT_EQ(PressMark(list, 1), TListChange::kFormat);
@@ -175,7 +175,8 @@ TEST(FormatList, TheKindAndTextColumnsOpenTheirEditorsAndAKindChangeUndoesGroups
   ASSERT_TRUE(list.Editor);
   EXPECT_EQ(list.Editor->Column, 2);
   EXPECT_EQ(list.Commit(" / "), TListChange::kFormat);
-  EXPECT_EQ(Marks(list), (std::vector<std::string>{kMark, kMark, ""})) << "a text edit keeps groups";
+  EXPECT_EQ(Marks(list), (std::vector<std::string>{kMark, kMark, ""}))
+      << "a text edit keeps groups";
 
   list.DblClick();
   list.Press(30, 4);
@@ -204,8 +205,8 @@ TEST(FormatList, ADraggedRowLandsInFrontOfARowAboveAndBehindARowBelow) {
   };
   // clang-format on
   for (const Case& c : cases) {
-    TFormatList list = Rows({{kMark, kText, "a"}, {kMark, kText, "b"}, {"", kText, "c"},
-                             {"", kText, "d"}});
+    TFormatList list =
+        Rows({{kMark, kText, "a"}, {kMark, kText, "b"}, {"", kText, "c"}, {"", kText, "d"}});
     list.Selected = c.selected;
     EXPECT_EQ(list.Move(c.target), TListChange::kFormat);
     std::vector<std::string> order;

@@ -19,7 +19,8 @@ TEST(OptionsModel, LoadsEveryControlFromTheSettingsInForce) {
   EXPECT_FALSE(m.Visible);
   EXPECT_TRUE(m.PlayTime);
   EXPECT_EQ(m.Timer.Position, 300);
-  EXPECT_EQ(std::make_tuple(m.Break.Position, m.Break.Min, m.Break.Max), std::make_tuple(400, 300, 1500));
+  EXPECT_EQ(std::make_tuple(m.Break.Position, m.Break.Min, m.Break.Max),
+            std::make_tuple(400, 300, 1500));
   EXPECT_FALSE(m.Correct);
   EXPECT_EQ(m.CorrectMS.Position, -20);
   EXPECT_EQ(KeyAt(kTrackKeyEntries, m.PrevKey, 0), '^');
@@ -177,6 +178,8 @@ TEST(OptionsModel, TheProgramBrowserStartsInTheFolderOfTheCurrentPath) {
       {"",                      "",          "MP3on3.exe"},
   };
   // clang-format on
+  EXPECT_EQ(HelpPagePath("C:\\Program Files\\Winamp\\winamp.exe"),
+            "C:\\Program Files\\Winamp\\Plugins\\gen_Varimo.htm");
   for (const Case& c : cases) {
     const TProgramBrowseStart start = ProgramBrowseStart(c.path);
     EXPECT_EQ(start.Folder, c.folder) << c.path;
