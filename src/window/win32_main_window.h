@@ -103,7 +103,6 @@ class Win32MainWindow : public IWindow,
   void Resize();
   // Widths of "0" and ":" in the list font, measured once per font.
   TFontMetrics MeasureListFont();
-  void SetHoverCursor(int32_t x, int32_t y);
   void ApplyCursor() const;
   void FreeCursors();
   // Draws on the window itself, between full repaints.

@@ -49,6 +49,9 @@ class EngineRig {
   // An album of count tracks of 10 s each put straight into the model, and a host entry as
   // long followed by a plain file, playing in the first track.
   void UseTenSecondAlbum(int32_t count, const std::set<int32_t>& excluded = {});
+  // The same album in a shown normal window of 275 x 116 at (100, 100) with five rows of
+  // 10 pixels.
+  void ShowTenSecondAlbum(int32_t count, const std::set<int32_t>& excluded = {});
 
   void PutIni(const std::string& text);
   std::string IniText() const;
