@@ -30,3 +30,9 @@ if(VARIMO_SIMHOST_SOURCES)
   target_link_options(simhost PRIVATE ${VARIMO_STATIC_RUNTIME})
   target_compile_options(simhost PRIVATE ${VARIMO_WARNINGS})
 endif()
+
+# A stand-in for the external unpack program: it records how it was started.
+add_executable(standin_unpack WIN32 ${CMAKE_SOURCE_DIR}/tools/standin_unpack/win32_standin_unpack.cpp)
+target_compile_definitions(standin_unpack PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_options(standin_unpack PRIVATE ${VARIMO_STATIC_RUNTIME})
+target_compile_options(standin_unpack PRIVATE ${VARIMO_WARNINGS})
