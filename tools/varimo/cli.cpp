@@ -87,12 +87,10 @@ TTrackItem OnFileSystem(const TTrackItem& track) {
 }
 
 std::string ExtractFailure(uint32_t errorCode) {
-  switch (errorCode) {
-    case kErrorInvalidName: return "its name is no plain file name";
-    case kErrorInvalidData: return "it has no byte range in the album file";
-    case kErrorHandleEof: return "the album file ends inside it";
-    default: return WriteErrorMessage(errorCode) + " (the system's error code)";
-  }
+  // The name and the byte range are refused before a write; what is left is the system's
+  // code, and the album file ending inside the member.
+  std::string message = WriteErrorMessage(errorCode);
+  return errorCode == kErrorHandleEof ? "the album file ends inside it (" + message + ")" : message;
 }
 
 }  // namespace varimo

@@ -66,7 +66,7 @@ std::string Utf8(const std::string& ansi);
 // way and both systems write the same file.
 TTrackItem OnFileSystem(const TTrackItem& track);
 
-// Why a write of ExtractTrack failed, in words where the reason is the tool's own.
+// Why ExtractTrack failed for a track that PlanMemberFiles accepted.
 std::string ExtractFailure(uint32_t errorCode);
 
 }  // namespace varimo

@@ -69,6 +69,8 @@ int ExtractOne(const Args& args) {
   if (int failed = LoadTrack(*files, path, args.positional[1], loaded, index)) return failed;
   if (!files->FolderExists(dir)) return Fail("no folder " + dir);
   const TTrackItem& track = loaded.album.Tracks[index];
+  std::string refusal = PlanMemberFiles({track}).front().Refusal;
+  if (!refusal.empty()) return Fail(TrackName(index, track) + " not written: " + refusal);
   TExtractResult result = ExtractTrack(*files, path, OnFileSystem(track), dir, kPathSeparator);
   if (!result.Ok) {
     return Fail(TrackName(index, track) + " not written: " + ExtractFailure(result.ErrorCode));
