@@ -3,7 +3,9 @@
 if(MSVC)
   set(VARIMO_STATIC_RUNTIME)
 else()
-  set(VARIMO_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+  # No link time in the PE header, so that the same sources give the same bytes (the
+  # release archive is compared byte for byte).
+  set(VARIMO_STATIC_RUNTIME -static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp)
 endif()
 
 file(GLOB VARIMO_RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
