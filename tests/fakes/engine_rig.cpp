@@ -140,6 +140,10 @@ std::vector<std::string> EngineRig::Steering(size_t mark) const {
       out.push_back("cmd:" + std::to_string(r.Code));
       continue;
     }
+    if (r.Kind == HostRequestKind::Restore || r.Kind == HostRequestKind::Popup) {
+      out.push_back(r.Kind == HostRequestKind::Restore ? "restore" : "popup");
+      continue;
+    }
     switch (r.Code) {
       case kIpcSkin:
       case kIpcPlayState:

@@ -64,7 +64,8 @@ class EngineRig {
   void Run(int32_t ms);
 
   // The host requests after mark other than the monitor's polls (skin, play state, list
-  // position, entry path, position): "ipc:<code>:<argument>" or "cmd:<code>".
+  // position, entry path, position): "ipc:<code>:<argument>", "cmd:<code>", "restore" or
+  // "popup".
   std::vector<std::string> Steering(size_t mark) const;
 
   TAlbumState& Album() { return Varimo.Album; }

@@ -236,5 +236,25 @@ TEST(HostSizeChanged, SettlesTheMinimisedStateReadAtStartUp) {
   }
 }
 
+TEST(HostSizeChanged, AHostMinimisedWhereCurrentSystemsPutItCountsAsMinimised) {
+  // Current systems and Wine park a minimised window at (-32000, -32000): a docked window
+  // stays where it is, and the shut-down saves the host minimised with the window docked.
+  EngineRig rig;
+  rig.StartUp();
+  rig.Album().LoadState = kLoadBuilt;
+  rig.Win().Minimized = 0;
+  rig.Win().Docked = true;
+  rig.Window.SetBounds({100, 100, 275, 116});
+  const THostMainWindow parked{{-32000, -32000, 160, 24}, true};
+  HostSizeChanged(rig.Varimo, rig.Window, parked, kWork);
+  FollowHostMove(rig.Varimo, rig.Window, parked, kWork);
+  EXPECT_EQ(rig.Win().Minimized, 1);
+  EXPECT_EQ(rig.Window.Bounds().Left, 100);
+  EXPECT_EQ(rig.Window.Bounds().Top, 100);
+  rig.ShutDown();
+  EXPECT_NE(rig.IniText().find("Minimized=2"), std::string::npos);
+  EXPECT_NE(rig.IniText().find("Left=100"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace varimo

@@ -122,5 +122,24 @@ TEST(FormKeyPress, EnterPlaysTheSelectionAndThePreviousAndNextKeysStep) {
   }
 }
 
+TEST(FormKeyDown, F1ShowsTheHelpAndAlt3InTheSmallWindowSelectsTheCurrentTrack) {
+  EngineRig rig;
+  rig.ShowTenSecondAlbum(5);
+  rig.Varimo.HostProgramPath = "C:\\Winamp\\winamp.exe";
+  const size_t mark = rig.Host.LogMark();
+  FormKeyDown(rig.Varimo, rig.Ports, kKeyF1);
+  EXPECT_EQ(rig.Host.CountIpc(kIpcBrowser, mark), 2u);
+  EXPECT_EQ(rig.Host.Log().back().Text, "C:\\Winamp\\Plugins\\gen_Varimo.htm");
+
+  rig.Album().CurrentIndex = 3;
+  FormKeyDown(rig.Varimo, rig.Ports, kKey3, {true, false, false});
+  EXPECT_EQ(rig.Win().SelectedIndex, -1);  // the normal window keeps its selection
+  rig.Win().State = kStateSmall;
+  FormKeyDown(rig.Varimo, rig.Ports, kKey3);  // without Alt: nothing
+  EXPECT_EQ(rig.Win().SelectedIndex, -1);
+  FormKeyDown(rig.Varimo, rig.Ports, kKey3, {true, false, false});
+  EXPECT_EQ(rig.Win().SelectedIndex, 3);
+}
+
 }  // namespace
 }  // namespace varimo
