@@ -1,6 +1,7 @@
 #include "window/mouse.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/play_commands.h"
 #include "window/layout.h"
@@ -97,7 +98,7 @@ void ScrollThumbStep(TVarimo& varimo, TPorts& ports) {
   TWindowState& window = varimo.Window;
   if (window.ScrollStep == 0) return;
   const int32_t y = ports.Pointer.Position().Y - ports.Window.Bounds().Top - kScrollTop;
-  const double rows = y / window.ScrollStep;
+  const double rows = std::trunc(y / window.ScrollStep);
   if (rows < 0 || rows > TrackCount(varimo.Album) - window.VisibleRows) return;
   const int32_t top = static_cast<int32_t>(rows);
   if (top == window.TopIndex) return;

@@ -36,6 +36,12 @@ int32_t PointY(LPARAM lParam) {
   return static_cast<int16_t>(HIWORD(lParam));
 }
 
+bool AnyButtonHeld() {
+  return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0 ||
+         (GetAsyncKeyState(VK_RBUTTON) & 0x8000) != 0 ||
+         (GetAsyncKeyState(VK_MBUTTON) & 0x8000) != 0;
+}
+
 bool KeyHeld(int key) {
   return (GetKeyState(key) & 0x8000) != 0;
 }
@@ -182,11 +188,7 @@ bool Win32MainWindow::Dispatch(uint32_t message, uintptr_t wParam, intptr_t lPar
     case WM_CONTEXTMENU:
       if (varimo_.Window.State > 0) OpenPopupMenu(varimo_, ports, Position());
       return true;
-    case WM_CAPTURECHANGED:
-      // Another window took the pointer in the middle of a drag: the drag ends there, or
-      // no press would be taken again.
-      if (reinterpret_cast<HWND>(lParam) != ToWindow(window_)) FormMouseUp(varimo_, ports);
-      return true;
+    case WM_CAPTURECHANGED: KeepDragCapture(reinterpret_cast<HWND>(lParam)); return true;
     case WM_MOUSEMOVE: FormMouseMove(varimo_, ports, PointX(lParam), PointY(lParam)); return true;
     case WM_SETCURSOR:
       if (LOWORD(lParam) != HTCLIENT) return false;
@@ -288,6 +290,18 @@ void Win32MainWindow::DrawOnWindow(Draw draw) {
     draw(canvas, bounds.Width, bounds.Height);
   }
   ReleaseDC(hwnd, dc);
+}
+
+void Win32MainWindow::KeepDragCapture(void* takenBy) {
+  if (varimo_.Window.DragMode == kDragNone || ports_ == nullptr) return;
+  // Some systems (Wine among them) let go of the pointer when the window that holds it
+  // moves; with the button still held the drag goes on. Another window taking the pointer
+  // ends it, or no press would be taken again.
+  if (takenBy == nullptr && AnyButtonHeld()) {
+    SetCapture(ToWindow(window_));
+    return;
+  }
+  FormMouseUp(varimo_, *ports_);
 }
 
 void Win32MainWindow::ApplyCursor() const {

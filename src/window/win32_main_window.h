@@ -104,6 +104,8 @@ class Win32MainWindow : public IWindow,
   // Widths of "0" and ":" in the list font, measured once per font.
   TFontMetrics MeasureListFont();
   void ApplyCursor() const;
+  // The pointer was taken from the window (an HWND, or none) while it may be dragging.
+  void KeepDragCapture(void* takenBy);
   void FreeCursors();
   // Draws on the window itself, between full repaints.
   template <typename Draw>

@@ -350,7 +350,9 @@ TEST(Dragging, TheScrollThumbFollowsThePointerRowByRow) {
   rig.Win().ThumbY = 20;
   // clang-format off
   const struct { int32_t pointerY, expectedTop; } steps[] = {
-      {100 + 20, 0}, {100 + 48, 10}, {100 + 60, 15}, {100 + 61, 15}, {100 + 19, 15}, {100 + 30, 3}};
+      // Past the last row's exact place the thumb still reaches it: 41 / (40 / 15) is 15.4.
+      {100 + 20, 0}, {100 + 48, 10}, {100 + 61, 15}, {100 + 19, 0}, {100 + 30, 3},
+      {100 + 62, 15}, {100 + 90, 15}};
   // clang-format on
   rig.Pointer.At = {362, steps[0].pointerY};
   FormMouseDown(rig.Varimo, rig.Ports, 262, 22);
