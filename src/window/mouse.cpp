@@ -19,8 +19,6 @@ constexpr int32_t kArrowRows = 4;
 // moved half a tile.
 constexpr int32_t kTileWidth = 25;
 constexpr int32_t kTileHeight = 29;
-constexpr int32_t kHalfTileWidth = 12;
-constexpr int32_t kHalfTileHeight = 14;
 // Below these the window shrinks no more by dragging.
 constexpr int32_t kShrinkWidthAbove = 283;
 constexpr int32_t kShrinkHeightAbove = 143;
@@ -134,6 +132,30 @@ void SeekToThumb(TVarimo& varimo, TPorts& ports) {
   ports.Window.StartTimer(varimo.Settings.Option.TimerMS);
 }
 
+struct TAxisSteps {
+  int32_t Tile;
+  int32_t ShrinkAbove;  // no shrinking at this size and below
+  int32_t Minimum;
+};
+
+// One axis of a resize step: the size grows or shrinks by whole tiles once the pointer has
+// moved more than half a tile; then the pointer moves on by as much again and anchors there.
+bool StepAxis(int32_t& size, int32_t moved, const TAxisSteps& steps, int32_t& pointer,
+              int32_t& anchor) {
+  const int32_t half = steps.Tile / 2;
+  const int32_t before = size;
+  if (moved > half) {
+    size += (moved + half) / steps.Tile * steps.Tile;
+  } else if (size > steps.ShrinkAbove && moved < -half) {
+    size += (moved - half) / steps.Tile * steps.Tile;
+  }
+  size = std::max(size, steps.Minimum);
+  if (size == before) return false;
+  pointer += moved;
+  anchor = pointer;
+  return true;
+}
+
 void Eject(TVarimo& varimo, TPorts& ports) {
   ports.Window.Activate(varimo.HostWindows.Handles[kSlotPlaylistEditor]);
   ports.Keyboard.KeyPress(kAddFileKey);
@@ -216,30 +238,13 @@ const THitRegion& ListRegion() {
 TResizeStep ResizeStep(int32_t width, int32_t height, bool heightToo, TPoint pointer,
                        TPoint anchor) {
   TResizeStep step{width, height, pointer, anchor, false};
-  const int32_t dx = pointer.X - anchor.X;
-  if (dx > kHalfTileWidth) {
-    step.Width += (dx + kHalfTileWidth) / kTileWidth * kTileWidth;
-  } else if (width > kShrinkWidthAbove && dx < -kHalfTileWidth) {
-    step.Width += (dx - kHalfTileWidth) / kTileWidth * kTileWidth;
-  }
-  step.Width = std::max(step.Width, kMinWidth);
-  if (step.Width != width) {
-    step.Pointer.X += dx;
-    step.Anchor.X = step.Pointer.X;
-    step.Changed = true;
-  }
-  if (!heightToo) return step;
-  const int32_t dy = pointer.Y - anchor.Y;
-  if (dy > kHalfTileHeight) {
-    step.Height += (dy + kHalfTileHeight) / kTileHeight * kTileHeight;
-  } else if (height > kShrinkHeightAbove && dy < -kHalfTileHeight) {
-    step.Height += (dy - kHalfTileHeight) / kTileHeight * kTileHeight;
-  }
-  step.Height = std::max(step.Height, kNormalMinHeight);
-  if (step.Height != height) {
-    step.Pointer.Y += dy;
-    step.Anchor.Y = step.Pointer.Y;
-    step.Changed = true;
+  step.Changed =
+      StepAxis(step.Width, pointer.X - anchor.X, {kTileWidth, kShrinkWidthAbove, kMinWidth},
+               step.Pointer.X, step.Anchor.X);
+  if (heightToo) {
+    step.Changed |= StepAxis(step.Height, pointer.Y - anchor.Y,
+                             {kTileHeight, kShrinkHeightAbove, kNormalMinHeight}, step.Pointer.Y,
+                             step.Anchor.Y);
   }
   return step;
 }

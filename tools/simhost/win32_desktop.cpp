@@ -72,6 +72,22 @@ constexpr TKeyName kKeyNames[] = {
 
 }  // namespace
 
+bool ParseModifierKeys(const std::vector<std::string>& words, size_t first,
+                       std::vector<WORD>& keys) {
+  for (size_t i = first; i < words.size(); ++i) {
+    if (words[i] == "alt") {
+      keys.push_back(VK_MENU);
+    } else if (words[i] == "ctrl") {
+      keys.push_back(VK_CONTROL);
+    } else if (words[i] == "shift") {
+      keys.push_back(VK_SHIFT);
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
 std::optional<WORD> ParseKey(const std::string& word) {
   if (word.size() == 1 && std::isalnum(static_cast<unsigned char>(word[0]))) {
     return static_cast<WORD>(std::toupper(static_cast<unsigned char>(word[0])));

@@ -41,5 +41,9 @@ void SendKey(WORD virtualKey, bool up);
 // right up down pageup pagedown home end insert delete comma period minus slash f1-f12)
 // or a decimal virtual-key code.
 std::optional<WORD> ParseKey(const std::string& word);
+// The words "alt", "ctrl" and "shift" from words[first] on, as the keys to hold; false for any
+// other word.
+bool ParseModifierKeys(const std::vector<std::string>& words, size_t first,
+                       std::vector<WORD>& keys);
 
 }  // namespace varimo

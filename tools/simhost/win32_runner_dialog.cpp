@@ -328,17 +328,7 @@ std::string ScenarioRunner::CmdDialogKey(const Args& args) {
   std::optional<WORD> key = ParseKey(args[0]);
   if (!key) return "'" + args[0] + "' is no key";
   std::vector<WORD> modifiers;
-  for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "alt") {
-      modifiers.push_back(VK_MENU);
-    } else if (args[i] == "ctrl") {
-      modifiers.push_back(VK_CONTROL);
-    } else if (args[i] == "shift") {
-      modifiers.push_back(VK_SHIFT);
-    } else {
-      return "'" + args[i] + "' is not alt, ctrl or shift";
-    }
-  }
+  if (!ParseModifierKeys(args, 1, modifiers)) return "modifiers are alt, ctrl or shift";
   for (WORD modifier : modifiers) SendKey(modifier, false);
   SendKey(*key, false);
   SendKey(*key, true);

@@ -232,17 +232,7 @@ std::string ScenarioRunner::CmdKey(const Args& args) {
   std::optional<WORD> key = ParseKey(args[0]);
   if (!key) return "'" + args[0] + "' is no key (a letter, a digit, a key name or a code)";
   std::vector<WORD> modifiers;
-  for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "alt") {
-      modifiers.push_back(VK_MENU);
-    } else if (args[i] == "ctrl") {
-      modifiers.push_back(VK_CONTROL);
-    } else if (args[i] == "shift") {
-      modifiers.push_back(VK_SHIFT);
-    } else {
-      return "'" + args[i] + "' is not alt, ctrl or shift";
-    }
-  }
+  if (!ParseModifierKeys(args, 1, modifiers)) return "modifiers are alt, ctrl or shift";
   HWND window = ResolveWindow(target_);
   if (window == nullptr) return "no window '" + target_ + "' to type into";
   // Keys go to the focus; the target gets it first, as a user would click it.
