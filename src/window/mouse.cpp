@@ -263,11 +263,12 @@ void FormMouseDown(TVarimo& varimo, TPorts& ports, int32_t x, int32_t y) {
   }
 }
 
-void FormMouseMove(TVarimo& varimo, TPorts& ports, int32_t x, int32_t y) {
+void FormMouseMove(TVarimo& varimo, TPorts& ports, int32_t x, int32_t y, bool buttonHeld) {
   TWindowState& window = varimo.Window;
   if (window.State < 0) return;
   switch (window.DragMode) {
     case kDragNone: {
+      if (buttonHeld) return;
       const TWindowBounds bounds = ports.Window.Bounds();
       ports.Pointer.SetCursor(HoverCursor(window.State, bounds.Width, bounds.Height, x, y));
       return;

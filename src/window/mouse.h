@@ -16,9 +16,10 @@ const THitRegion& ListRegion();
 
 // A press at (x, y), window coordinates.
 void FormMouseDown(TVarimo& varimo, TPorts& ports, int32_t x, int32_t y);
-// The pointer moved to (x, y): the hover cursor, or the next step of a drag, which reads
-// the pointer from the system.
-void FormMouseMove(TVarimo& varimo, TPorts& ports, int32_t x, int32_t y);
+// The pointer moved to (x, y): the hover cursor (left alone while a button is held), or the
+// next step of a drag, which reads the pointer from the system.
+void FormMouseMove(TVarimo& varimo, TPorts& ports, int32_t x, int32_t y,
+                   bool buttonHeld = false);
 // The button came up: the drag ends; the position bar seeks where it was let go.
 void FormMouseUp(TVarimo& varimo, TPorts& ports);
 // A double click, at the pointer as the system reports it.

@@ -189,7 +189,10 @@ bool Win32MainWindow::Dispatch(uint32_t message, uintptr_t wParam, intptr_t lPar
       if (varimo_.Window.State > 0) OpenPopupMenu(varimo_, ports, Position());
       return true;
     case WM_CAPTURECHANGED: KeepDragCapture(reinterpret_cast<HWND>(lParam)); return true;
-    case WM_MOUSEMOVE: FormMouseMove(varimo_, ports, PointX(lParam), PointY(lParam)); return true;
+    case WM_MOUSEMOVE:
+      FormMouseMove(varimo_, ports, PointX(lParam), PointY(lParam),
+                    (wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0);
+      return true;
     case WM_SETCURSOR:
       if (LOWORD(lParam) != HTCLIENT) return false;
       ApplyCursor();

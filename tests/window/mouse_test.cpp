@@ -244,6 +244,17 @@ TEST(FormMouseDown, EachPartOfTheNormalWindowDoesItsOwnThing) {
   }
 }
 
+TEST(FormMouseMove, TheHoverCursorFollowsThePointerUnlessAButtonIsHeld) {
+  EngineRig rig;
+  rig.ShowTenSecondAlbum(3);
+  FormMouseMove(rig.Varimo, rig.Ports, 10, 10);
+  EXPECT_EQ(rig.Pointer.Cursor, kCursorTitle);
+  FormMouseMove(rig.Varimo, rig.Ports, 270, 110, true);
+  EXPECT_EQ(rig.Pointer.Cursor, kCursorTitle);
+  FormMouseMove(rig.Varimo, rig.Ports, 270, 110);
+  EXPECT_EQ(rig.Pointer.Cursor, kCursorResize);
+}
+
 TEST(FormMouseDown, TheSmallWindowsPartsAndTheEjectButton) {
   EngineRig rig;
   rig.ShowTenSecondAlbum(3);
