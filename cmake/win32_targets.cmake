@@ -3,7 +3,9 @@
 if(MSVC)
   set(VARIMO_STATIC_RUNTIME)
 else()
-  set(VARIMO_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+  # No link time in the PE header, so that the same sources give the same bytes (the
+  # release archive is compared byte for byte).
+  set(VARIMO_STATIC_RUNTIME -static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp)
 endif()
 
 file(GLOB VARIMO_RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
@@ -26,7 +28,13 @@ if(VARIMO_SIMHOST_SOURCES)
   add_executable(simhost ${VARIMO_SIMHOST_SOURCES})
   target_include_directories(simhost PRIVATE ${CMAKE_SOURCE_DIR}/src)
   target_compile_definitions(simhost PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
-  target_link_libraries(simhost PRIVATE varimo_core user32 gdi32 comctl32 shell32)
+  target_link_libraries(simhost PRIVATE varimo_core user32 gdi32 comctl32 comdlg32 shell32 ole32)
   target_link_options(simhost PRIVATE ${VARIMO_STATIC_RUNTIME})
   target_compile_options(simhost PRIVATE ${VARIMO_WARNINGS})
 endif()
+
+# A stand-in for the external unpack program: it records how it was started.
+add_executable(standin_unpack WIN32 ${CMAKE_SOURCE_DIR}/tools/standin_unpack/win32_standin_unpack.cpp)
+target_compile_definitions(standin_unpack PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_options(standin_unpack PRIVATE ${VARIMO_STATIC_RUNTIME})
+target_compile_options(standin_unpack PRIVATE ${VARIMO_WARNINGS})

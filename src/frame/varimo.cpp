@@ -8,18 +8,6 @@
 
 namespace varimo {
 
-ModeItem ModeItemFor(int32_t mode) {
-  switch (mode) {
-    case kModeNormal: return ModeItem::kNormal;
-    case kModeRepeatSingle: return ModeItem::kRepeatSingle;
-    case kModeRepeatAlbum: return ModeItem::kRepeatAlbum;
-    case kModeShuffleAlbum: return ModeItem::kShuffleAlbum;
-    case kModeShuffleAll:
-    case kModeShuffleAllPending: return ModeItem::kShuffleAll;
-    default: return ModeItem::kNone;
-  }
-}
-
 void FormCreate(TVarimo& varimo, TPorts& ports) {
   varimo.Settings = ReadSettings(ports.Ini);
   const TSettings& settings = varimo.Settings;

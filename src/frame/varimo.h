@@ -8,13 +8,6 @@
 
 namespace varimo {
 
-// The play-mode radio items of the popup menu.
-enum class ModeItem { kNone, kNormal, kRepeatSingle, kRepeatAlbum, kShuffleAlbum, kShuffleAll };
-
-// The item checked for a mode: a pending shuffle-all shows as shuffle all, an unknown mode
-// checks none.
-ModeItem ModeItemFor(int32_t mode);
-
 // Reads every setting, places and sizes the window, takes over the saved play state and
 // makes the window translucent as set.
 void FormCreate(TVarimo& varimo, TPorts& ports);

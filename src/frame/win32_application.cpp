@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "frame/options_apply.h"
+#include "hotkeys/hotkeys.h"
 #include "settings/settings.h"
 #include "window/dialog_commands.h"
 
@@ -44,6 +45,7 @@ Win32Application::Win32Application(THostHandle hostWindow, void* module)
   TWindowEvents events;
   events.Close = [this] { FormClose(varimo_, ports_); };
   events.Destroy = [this] { FormDestroy(varimo_, ports_); };
+  events.HotKey = [this](int32_t id) { OnHotKey(varimo_, ports_, id); };
   window_.Connect(ports_, std::move(events));
 }
 

@@ -25,7 +25,8 @@ THookTarget target;
 void ForwardWindowMessage(const CWPSTRUCT& call) noexcept {
   if (call.hwnd != target.HostMain || (call.message != WM_MOVE && call.message != WM_SIZE)) return;
   try {
-    const TWindowBounds host = Win32WindowBounds(reinterpret_cast<THostHandle>(call.hwnd));
+    const THostMainWindow host{Win32WindowBounds(reinterpret_cast<THostHandle>(call.hwnd)),
+                               IsIconic(call.hwnd) != FALSE};
     const TWorkArea work = Win32WorkArea();
     if (call.message == WM_MOVE) {
       FollowHostMove(*target.Varimo, target.Ports->Window, host, work);
@@ -36,10 +37,30 @@ void ForwardWindowMessage(const CWPSTRUCT& call) noexcept {
   }
 }
 
+// Bit 29 of a key message's second argument: the Alt key is down.
+constexpr LPARAM kAltDownBit = 1 << 29;
+
 void ForwardQueuedMessage(const MSG& message) noexcept {
-  if (message.message != WM_KEYDOWN || message.hwnd == target.Own) return;
   try {
-    ForwardHostKey(*target.Varimo, *target.Ports, static_cast<uint32_t>(message.wParam));
+    TVarimo& varimo = *target.Varimo;
+    TPorts& ports = *target.Ports;
+    switch (message.message) {
+      case WM_KEYDOWN:
+        if (message.hwnd != target.Own) {
+          ForwardHostKey(varimo, ports, static_cast<uint32_t>(message.wParam));
+        }
+        return;
+      case WM_SYSKEYDOWN:
+        HostSystemKey(varimo, ports, static_cast<uint32_t>(message.wParam),
+                      (message.lParam & kAltDownBit) != 0);
+        return;
+      case WM_COMMAND:
+        if (message.hwnd == target.HostMain) {
+          HostMenuCommand(varimo, ports, LOWORD(message.wParam));
+        }
+        return;
+      default: return;
+    }
   } catch (...) {
   }
 }

@@ -1,12 +1,15 @@
 #include "hotkeys/host_hooks.h"
 
 #include "window/input.h"
+#include "window/window_modes.h"
 
 namespace varimo {
 namespace {
 
 // A minimised window's top lies this close to the work area's bottom edge.
 constexpr int32_t kParkedMargin = 29;
+// Alt and the show key toggle the window at most this often.
+constexpr uint32_t kToggleGuardMS = 100;
 
 struct THostKey {
   uint32_t VirtualKey;
@@ -41,15 +44,18 @@ void ForwardHostKey(TVarimo& varimo, TPorts& ports, uint32_t virtualKey) {
   FormKeyPress(varimo, ports, HostKeyCharacter(virtualKey), false);
 }
 
-bool IsHostParked(const TWindowBounds& host, const TWorkArea& work) {
+bool IsHostParked(const THostMainWindow& main, const TWorkArea& work) {
+  if (main.Minimized) return true;
+  const TWindowBounds& host = main.Bounds;
   const int64_t workHeight = int64_t{work.Bottom} - work.Top;
   return host.Left <= work.Left && int64_t{host.Top} - work.Top >= workHeight - kParkedMargin;
 }
 
-void FollowHostMove(TVarimo& varimo, IWindow& window, const TWindowBounds& host,
+void FollowHostMove(TVarimo& varimo, IWindow& window, const THostMainWindow& main,
                     const TWorkArea& work) {
+  const TWindowBounds& host = main.Bounds;
   if (varimo.Album.LoadState == kLoadFirstBuild || varimo.Window.Minimized != 0) return;
-  if (IsHostParked(host, work)) return;
+  if (IsHostParked(main, work)) return;
   THostWindows& windows = varimo.HostWindows;
   if (varimo.Window.Docked && (host.Left != windows.MainLeft || host.Top != windows.MainTop)) {
     TWindowBounds bounds = window.Bounds();
@@ -60,12 +66,13 @@ void FollowHostMove(TVarimo& varimo, IWindow& window, const TWindowBounds& host,
   RememberCorner(windows, host);
 }
 
-void HostSizeChanged(TVarimo& varimo, IWindow& window, const TWindowBounds& host,
+void HostSizeChanged(TVarimo& varimo, IWindow& window, const THostMainWindow& main,
                      const TWorkArea& work) {
+  const TWindowBounds& host = main.Bounds;
   TAlbumState& album = varimo.Album;
   TWindowState& state = varimo.Window;
   if (album.LoadState == kLoadFirstBuild) return;
-  if (state.Minimized == 0 && IsHostParked(host, work)) {
+  if (state.Minimized == 0 && IsHostParked(main, work)) {
     state.Minimized = 1;
     return;
   }
@@ -86,6 +93,21 @@ void HostSizeChanged(TVarimo& varimo, IWindow& window, const TWindowBounds& host
     RememberCorner(varimo.HostWindows, host);
   }
   state.Minimized = 0;
+}
+
+void HostSystemKey(TVarimo& varimo, TPorts& ports, uint32_t virtualKey, bool altDown) {
+  const uint32_t key = virtualKey & 0xFFFF;
+  if (!altDown || key != static_cast<uint8_t>(varimo.Settings.Option.VisibleKey)) return;
+  THotKeyState& hotKeys = varimo.HotKeys;
+  const uint32_t now = ports.Clock.TickCount();
+  if (now - hotKeys.LastToggleTick <= kToggleGuardMS) return;
+  ToggleVisible(varimo, ports);
+  hotKeys.LastToggleTick = now;
+}
+
+void HostMenuCommand(TVarimo& varimo, TPorts& ports, uint32_t command) {
+  const int32_t item = varimo.Window.HostMenuItemId;
+  if (item != 0 && command == static_cast<uint32_t>(item)) ToggleVisible(varimo, ports);
 }
 
 }  // namespace varimo

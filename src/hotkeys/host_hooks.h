@@ -17,17 +17,32 @@ char HostKeyCharacter(uint32_t virtualKey);
 // A key pressed in one of the host's windows, handled as a character typed there.
 void ForwardHostKey(TVarimo& varimo, TPorts& ports, uint32_t virtualKey);
 
-// Whether the host's main window lies parked at the work area's bottom-left corner, where
-// the system puts a minimised window.
-bool IsHostParked(const TWindowBounds& host, const TWorkArea& work);
+// The host's main window as the hooks see it when it moves or changes its size.
+struct THostMainWindow {
+  TWindowBounds Bounds;
+  bool Minimized = false;  // as the system reports it
+};
 
-// The host's main window moved to host: a window docked to it moves along.
-void FollowHostMove(TVarimo& varimo, IWindow& window, const TWindowBounds& host,
+// Whether the host's main window is minimised: the system says so, or it lies parked at the
+// work area's bottom-left corner, where older systems put a minimised window.
+bool IsHostParked(const THostMainWindow& host, const TWorkArea& work);
+
+// The host's main window moved: a window docked to it moves along.
+void FollowHostMove(TVarimo& varimo, IWindow& window, const THostMainWindow& host,
                     const TWorkArea& work);
 
 // The host's main window changed its size: notes it minimised, and settles the minimised
 // state read at start-up once the host shows itself.
-void HostSizeChanged(TVarimo& varimo, IWindow& window, const TWindowBounds& host,
+void HostSizeChanged(TVarimo& varimo, IWindow& window, const THostMainWindow& host,
                      const TWorkArea& work);
+
+// A key went down with Alt held in one of the host thread's windows (the plug-in's own
+// included): Alt and the settings' show key shows or hides the window, at most once per
+// 100 ms. altDown is bit 29 of the message's second argument.
+void HostSystemKey(TVarimo& varimo, TPorts& ports, uint32_t virtualKey, bool altDown);
+
+// A command reached the host's main window: the item the hidden window put into the host's
+// menu shows the window again.
+void HostMenuCommand(TVarimo& varimo, TPorts& ports, uint32_t command);
 
 }  // namespace varimo

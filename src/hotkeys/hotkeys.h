@@ -26,4 +26,12 @@ void UnregisterHotKeys(THotKeyState& state, IHotKeySystem& system);
 // The destruction's share: the atoms go, the registrations go with the window.
 void DeleteHotKeyAtoms(THotKeyState& state, IHotKeySystem& system);
 
+// A hot key was pressed: id is its atom. The first entry of that atom runs its command;
+// repeating commands are held to one per 91 ms, the others first release the keys of the
+// combination so that the command's own keys and windows see none held.
+void OnHotKey(TVarimo& varimo, TPorts& ports, int32_t id);
+
+// Brings a window to the front, restoring the host's main window first when it is minimised.
+void ActivateWindow(TVarimo& varimo, TPorts& ports, THostHandle window);
+
 }  // namespace varimo

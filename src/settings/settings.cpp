@@ -78,12 +78,16 @@ void WriteHotKeys(IniFile& ini, const THotKeySettings& hotKeys) {
 
 }  // namespace
 
-std::string SettingsFilePath(std::string_view hostProgramPath) {
+std::string BesideHostProgram(std::string_view hostProgramPath, std::string_view relative) {
   size_t separator = FindLastSeparator(hostProgramPath, "\\/:");
   std::string folder(separator == std::string_view::npos
                          ? std::string_view()
                          : hostProgramPath.substr(0, separator + 1));
-  return folder + "Plugins\\gen_Varimo.ini";
+  return folder + std::string(relative);
+}
+
+std::string SettingsFilePath(std::string_view hostProgramPath) {
+  return BesideHostProgram(hostProgramPath, "Plugins\\gen_Varimo.ini");
 }
 
 TListForm ReadListForm(IniFile& ini) {

@@ -98,6 +98,8 @@ struct TShutDownState {
 constexpr int32_t kMaxFormatItems = 256;
 constexpr int32_t kMaxHotKeys = 256;
 
+// relative in the folder of the host's program file (the separator included).
+std::string BesideHostProgram(std::string_view hostProgramPath, std::string_view relative);
 // "Plugins\gen_Varimo.ini" in the folder of the host's program file.
 std::string SettingsFilePath(std::string_view hostProgramPath);
 

@@ -4,38 +4,18 @@
 
 #include "engine/monitor.h"
 #include "engine/play_commands.h"
+#include "window/dialog_commands.h"
+#include "window/popup_menu.h"
 
 namespace varimo {
 namespace {
 
 // The skip keys wait this long for the host to move before the display follows.
 constexpr uint32_t kSkipSettleMS = 100;
-// Wheel delta per row scrolled: a standard notch of 120 moves three rows.
-constexpr int32_t kWheelDeltaPerRow = 40;
 constexpr char kCarriageReturn = '\r';
-
-int64_t Resolve(const TEdgeOffset& edge, int32_t size) {
-  return edge.FromFar ? int64_t{size} - edge.Offset : int64_t{edge.Offset};
-}
-
-bool InRange(const THitRange& range, int32_t size, int32_t value) {
-  return value >= Resolve(range.Low, size) && value <= Resolve(range.High, size);
-}
 
 int32_t TrackCount(const TAlbumState& album) {
   return static_cast<int32_t>(album.Tracks.size());
-}
-
-// The list row at window height y, counted from the first track; the settings keep the
-// font size at 6 or more, so rows always have a height.
-int32_t RowAt(const TVarimo& varimo, int32_t y) {
-  const int32_t rowHeight = std::max(varimo.Settings.Option.FontSize, 1);
-  return (y - kListRegion.Y.Low.Offset) / rowHeight + varimo.Window.TopIndex;
-}
-
-bool InList(TPorts& ports, int32_t x, int32_t y) {
-  const TWindowBounds bounds = ports.Window.Bounds();
-  return InRegion(kListRegion, bounds.Width, bounds.Height, x, y);
 }
 
 bool MoveSelectionUp(TWindowState& window) {
@@ -84,60 +64,22 @@ char ToUpper(char c) {
 
 }  // namespace
 
-bool InRegion(const THitRegion& region, int32_t width, int32_t height, int32_t x, int32_t y) {
-  return InRange(region.X, width, x) && InRange(region.Y, height, y);
-}
-
-CursorNumber HoverCursor(int32_t state, int32_t width, int32_t height, int32_t x, int32_t y) {
-  if (state == kStateNormal) {
-    for (const THoverCursor& hover : kNormalHoverCursors) {
-      if (InRegion(hover.Region, width, height, x, y)) return hover.Cursor;
-    }
-  } else if (state == kStateSmall) {
-    for (const THoverCursor& hover : kSmallHoverCursors) {
-      if (InRegion(hover.Region, width, height, x, y)) return hover.Cursor;
-    }
-  }
-  return kCursorNormal;
-}
-
-void FormMouseDown(TVarimo& varimo, TPorts& ports, int32_t x, int32_t y) {
-  TWindowState& window = varimo.Window;
-  if (window.State != kStateNormal || !InList(ports, x, y)) return;
-  const int32_t row = RowAt(varimo, y);
-  window.SelectedIndex = row < TrackCount(varimo.Album) ? row : -1;
-  ports.View.Repaint();
-}
-
-void FormDblClick(TVarimo& varimo, TPorts& ports, int32_t x, int32_t y) {
-  TAlbumState& album = varimo.Album;
-  if (varimo.Window.State != kStateNormal || album.Tracks.empty() || !InList(ports, x, y)) return;
-  const int32_t row = RowAt(varimo, y);
-  if (row >= TrackCount(album)) return;
-  album.CurrentIndex = row;
-  // A track the user picks counts as played in the current shuffle pass.
-  if (varimo.Play.Mode == kModeShuffleAlbum) ++album.Tracks[static_cast<size_t>(row)].Mark;
-  PlayTrack(varimo, ports, false);
-}
-
-bool FormMouseWheel(TVarimo& varimo, TPorts& ports, int32_t delta) {
-  TWindowState& window = varimo.Window;
-  if (window.State != kStateNormal) return false;
-  const int32_t last = TrackCount(varimo.Album) - window.VisibleRows;
-  if (delta == 0 || last <= 0) return true;
-  const bool room = delta < 0 ? window.TopIndex < last : window.TopIndex > 0;
-  if (!room) return true;
-  const int64_t top = int64_t{window.TopIndex} - delta / kWheelDeltaPerRow;
-  window.TopIndex = static_cast<int32_t>(std::clamp<int64_t>(top, 0, last));
-  ports.View.Repaint();
-  return true;
-}
-
-void FormKeyDown(TVarimo& varimo, TPorts& ports, int32_t key) {
+void FormKeyDown(TVarimo& varimo, TPorts& ports, int32_t key, TKeyShift shift) {
   TWindowState& window = varimo.Window;
   if (window.State < 0) return;
   TAlbumState& album = varimo.Album;
+  if (shift.Alt && key == kKey3) {
+    // The file commands act on the selected track; the small window shows the current one.
+    if (window.State == kStateSmall) window.SelectedIndex = album.CurrentIndex;
+    PopupFileInfoClick(varimo, ports);
+    return;
+  }
+  if (shift.Ctrl && key == kKeyP) {
+    PopupOptionsClick(varimo, ports);
+    return;
+  }
   switch (key) {
+    case kKeyF1: PopupHelpClick(varimo, ports); return;
     case kKeyUp:
       if (MoveSelectionUp(window)) ports.View.Repaint();
       return;

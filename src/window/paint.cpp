@@ -4,6 +4,7 @@
 #include "window/paint_rows.h"
 #include "window/paint_small.h"
 #include "window/paint_time.h"
+#include "window/regions.h"
 
 namespace varimo {
 namespace {
@@ -18,17 +19,21 @@ void CopyGlyph(ICanvas& canvas, const TGlyphPiece& glyph) {
   canvas.CopyRect(TCanvasBitmap::Glyphs, GlyphCellRect(glyph.Cell), glyph.To);
 }
 
-void PaintTitleBar(ICanvas& canvas, int width, bool active) {
+// A piece at its fixed place, anchored to the window's edges.
+void Place(ICanvas& canvas, TSkinPiece piece, bool alternate, int width, int height) {
+  Copy(canvas, piece, alternate, PiecePlacement(piece, width, height));
+}
+
+void PaintTitleBar(ICanvas& canvas, int width, int height, bool active) {
   const bool inactive = !active;
-  Copy(canvas, TSkinPiece::TopLeftCorner, inactive, {0, 0, kFrameTileWidth, kTitleBarHeight});
+  Place(canvas, TSkinPiece::TopLeftCorner, inactive, width, height);
   for (int x = kFrameTileWidth; x < width - kFrameTileWidth; x += kFrameTileWidth) {
     Copy(canvas, TSkinPiece::TopFiller, inactive, {x, 0, x + kFrameTileWidth, kTitleBarHeight});
   }
   const int titleHalf = SkinPieceRect(TSkinPiece::Title).Width() / 2;
   Copy(canvas, TSkinPiece::Title, inactive,
        {width / 2 - titleHalf, 0, width / 2 + titleHalf, kTitleBarHeight});
-  Copy(canvas, TSkinPiece::TopRightCorner, inactive,
-       {width - kFrameTileWidth, 0, width, kTitleBarHeight});
+  Place(canvas, TSkinPiece::TopRightCorner, inactive, width, height);
 }
 
 void PaintSides(ICanvas& canvas, int width, int height) {
@@ -64,11 +69,11 @@ void PaintBottom(ICanvas& canvas, int width, int height) {
   const int top = height - kBottomPanelHeight;
   const int leftWidth = SkinPieceRect(TSkinPiece::BottomLeft).Width();
   const int rightWidth = SkinPieceRect(TSkinPiece::BottomRight).Width();
-  Copy(canvas, TSkinPiece::BottomLeft, false, {0, top, leftWidth, height});
+  Place(canvas, TSkinPiece::BottomLeft, false, width, height);
   for (int x = leftWidth; x < width - rightWidth; x += kFrameTileWidth) {
     Copy(canvas, TSkinPiece::BottomFiller, false, {x, top, x + kFrameTileWidth, height});
   }
-  Copy(canvas, TSkinPiece::BottomRight, false, {width - rightWidth, top, width, height});
+  Place(canvas, TSkinPiece::BottomRight, false, width, height);
 }
 
 bool ShowsPlayback(const TAlbumState& album, const TPaintPlay& play) {
@@ -80,7 +85,7 @@ TScrollThumb PaintNormalWindow(ICanvas& canvas, const TPaintSkin& skin, const TP
                                const TListForm& form, const TPaintPlay& play) {
   const int width = window.Width;
   const int height = window.Height;
-  PaintTitleBar(canvas, width, window.Active);
+  PaintTitleBar(canvas, width, height, window.Active);
   PaintSides(canvas, width, height);
   canvas.FillRect(ListFillRect(width, height), skin.Colors.ColorNormalBG);
   PaintRows(canvas, skin, window, album, options, form);
@@ -102,12 +107,11 @@ void PaintSmallWindow(ICanvas& canvas, const TPaintSkin& skin, const TPaintWindo
                       const TListForm& form, const TPaintPlay& play) {
   const int width = window.Width;
   const int rightWidth = SkinPieceRect(TSkinPiece::SmallRight).Width();
-  Copy(canvas, TSkinPiece::SmallLeft, false, {0, 0, kFrameTileWidth, kSmallWindowHeight});
+  Place(canvas, TSkinPiece::SmallLeft, false, width, kSmallWindowHeight);
   for (int x = kFrameTileWidth; x < width - rightWidth; x += kFrameTileWidth) {
     Copy(canvas, TSkinPiece::SmallFiller, false, {x, 0, x + kFrameTileWidth, kSmallWindowHeight});
   }
-  Copy(canvas, TSkinPiece::SmallRight, !window.Active,
-       {width - rightWidth, 0, width, kSmallWindowHeight});
+  Place(canvas, TSkinPiece::SmallRight, !window.Active, width, kSmallWindowHeight);
   // A current index the list does not hold (a list shorter than the one it was set for) has
   // no line to show.
   const int current = album.CurrentIndex;

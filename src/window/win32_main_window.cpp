@@ -7,8 +7,10 @@
 #include "engine/monitor.h"
 #include "window/host_menu.h"
 #include "window/input.h"
+#include "window/mouse.h"
 #include "window/paint.h"
 #include "window/paint_view.h"
+#include "window/popup_menu.h"
 #include "window/resize.h"
 #include "window/skin.h"
 #include "window/skin_reload.h"
@@ -32,6 +34,20 @@ int32_t PointX(LPARAM lParam) {
 
 int32_t PointY(LPARAM lParam) {
   return static_cast<int16_t>(HIWORD(lParam));
+}
+
+bool AnyButtonHeld() {
+  return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0 ||
+         (GetAsyncKeyState(VK_RBUTTON) & 0x8000) != 0 ||
+         (GetAsyncKeyState(VK_MBUTTON) & 0x8000) != 0;
+}
+
+bool KeyHeld(int key) {
+  return (GetKeyState(key) & 0x8000) != 0;
+}
+
+TKeyShift KeyShift() {
+  return {KeyHeld(VK_MENU), KeyHeld(VK_CONTROL), KeyHeld(VK_SHIFT)};
 }
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -160,17 +176,39 @@ bool Win32MainWindow::Dispatch(uint32_t message, uintptr_t wParam, intptr_t lPar
       return true;
     case WM_LBUTTONDBLCLK:
       // The system sends a double click in place of the second press.
-      FormDblClick(varimo_, ports, PointX(lParam), PointY(lParam));
+      FormDblClick(varimo_, ports);
       FormMouseDown(varimo_, ports, PointX(lParam), PointY(lParam));
       return true;
-    case WM_MOUSEMOVE: SetHoverCursor(PointX(lParam), PointY(lParam)); return true;
+    case WM_LBUTTONUP:
+    case WM_MBUTTONUP: FormMouseUp(varimo_, ports); return true;
+    case WM_RBUTTONUP:
+      // The default handling goes on to the context menu.
+      FormMouseUp(varimo_, ports);
+      return false;
+    case WM_CONTEXTMENU:
+      if (varimo_.Window.State > 0) OpenPopupMenu(varimo_, ports, Position());
+      return true;
+    case WM_CAPTURECHANGED: KeepDragCapture(reinterpret_cast<HWND>(lParam)); return true;
+    case WM_MOUSEMOVE:
+      FormMouseMove(varimo_, ports, PointX(lParam), PointY(lParam),
+                    (wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0);
+      return true;
     case WM_SETCURSOR:
       if (LOWORD(lParam) != HTCLIENT) return false;
       ApplyCursor();
       result = TRUE;
       return true;
     case WM_MOUSEWHEEL: return FormMouseWheel(varimo_, ports, GET_WHEEL_DELTA_WPARAM(wParam));
-    case WM_KEYDOWN: FormKeyDown(varimo_, ports, static_cast<int32_t>(wParam)); return true;
+    case WM_KEYDOWN:
+      FormKeyDown(varimo_, ports, static_cast<int32_t>(wParam), KeyShift());
+      return true;
+    case WM_SYSKEYDOWN:
+      // Alt with "3" is the window's own; every other system key (Alt+F4 among them) keeps
+      // its default handling.
+      if (wParam != kKey3) return false;
+      FormKeyDown(varimo_, ports, kKey3, KeyShift());
+      return true;
+    case WM_SYSCHAR: return wParam == '3';
     case WM_CHAR: FormKeyPress(varimo_, ports, static_cast<char>(wParam), true); return true;
     case WM_CLOSE:
       // Closing hides the window; it lives until the library is unloaded.
@@ -257,10 +295,16 @@ void Win32MainWindow::DrawOnWindow(Draw draw) {
   ReleaseDC(hwnd, dc);
 }
 
-void Win32MainWindow::SetHoverCursor(int32_t x, int32_t y) {
-  const TWindowBounds bounds = Bounds();
-  cursor_ = HoverCursor(varimo_.Window.State, bounds.Width, bounds.Height, x, y);
-  ApplyCursor();
+void Win32MainWindow::KeepDragCapture(void* takenBy) {
+  if (varimo_.Window.DragMode == kDragNone || ports_ == nullptr) return;
+  // Some systems (Wine among them) let go of the pointer when the window that holds it
+  // moves; with the button still held the drag goes on. Another window taking the pointer
+  // ends it, or no press would be taken again.
+  if (takenBy == nullptr && AnyButtonHeld()) {
+    SetCapture(ToWindow(window_));
+    return;
+  }
+  FormMouseUp(varimo_, *ports_);
 }
 
 void Win32MainWindow::ApplyCursor() const {

@@ -104,8 +104,9 @@ class Win32MainWindow : public IWindow,
   void Resize();
   // Widths of "0" and ":" in the list font, measured once per font.
   TFontMetrics MeasureListFont();
-  void SetHoverCursor(int32_t x, int32_t y);
   void ApplyCursor() const;
+  // The pointer was taken from the window (an HWND, or none) while it may be dragging.
+  void KeepDragCapture(void* takenBy);
   void FreeCursors();
   // Draws on the window itself, between full repaints.
   template <typename Draw>

@@ -22,6 +22,35 @@ for album in sampler.zip sampler.lzh sampler.pack.mp3 sampler.cue.mp3 plain.mp3;
     fi
   done
 done
+# The album export commands: output, messages and exit codes alike.
+for args in "cue sampler.cue.mp3" "cue --utf8 sampler.cue.mp3" "cue sampler.zip" \
+  "cue --utf8 sampler.lzh" "cue sampler.pack.mp3" "cue plain.mp3" "extract --all plain.mp3 ." \
+  "extract --all sampler.cue.mp3 ." "cue" "--version" "--help" "cue --help" "extract --help"; do
+  want=$("$native" $args 2>&1; echo "exit $?")
+  got=$(wine "$exe" $args 2>&1; echo "exit $?")
+  if [ "$want" != "$got" ]; then
+    echo "varimo.exe $args differs from the native tool:"
+    diff <(echo "$want") <(echo "$got") | head -n 10 || true
+    status=1
+  fi
+done
+for album in sampler.zip sampler.lzh sampler.pack.mp3; do
+  rm -rf all_native all_exe && mkdir all_native all_exe
+  want=$(cd all_native && "$native" extract --all "../$album" out 2>&1; echo "exit $?")
+  got=$(cd all_exe && wine "$exe" extract --all "..\\$album" out 2>&1; echo "exit $?")
+  if [ "$want" != "$got" ] || [ "${want##*$'\n'}" != "exit 1" ]; then
+    echo "extract --all into a missing folder: $want / $got"; status=1
+  fi
+  mkdir all_native/out all_exe/out
+  want=$(cd all_native && "$native" extract --all "../$album" out; echo "exit $?")
+  got=$(cd all_exe && wine "$exe" extract --all "..\\$album" out 2>/dev/null; echo "exit $?")
+  if [ "$want" != "$got" ] || ! diff -r all_native/out all_exe/out >/dev/null; then
+    echo "varimo.exe extract --all $album differs from the native tool:"
+    diff <(echo "$want") <(echo "$got") | head -n 10 || true
+    diff -r all_native/out all_exe/out | head -n 5 || true
+    status=1
+  fi
+done
 "$native" list --json sampler.zip | grep -q '"kind": "ZIP"' || { echo "no ZIP album listed"; status=1; }
 mkdir -p native exe
 "$native" extract sampler.zip 3 native >/dev/null

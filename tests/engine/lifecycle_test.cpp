@@ -3,6 +3,7 @@
 #include "engine/play_commands.h"
 #include "fakes/engine_rig.h"
 #include "frame/varimo.h"
+#include "window/popup_menu.h"
 
 namespace varimo {
 namespace {

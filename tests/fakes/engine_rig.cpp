@@ -108,6 +108,18 @@ void EngineRig::UseTenSecondAlbum(int32_t count, const std::set<int32_t>& exclud
   Play().HostState = kHostPlaying;
 }
 
+void EngineRig::ShowTenSecondAlbum(int32_t count, const std::set<int32_t>& excluded) {
+  UseTenSecondAlbum(count, excluded);
+  AttachHostWindows(Varimo, Host, Window.WindowBounds(kRigHostWindow));
+  Album().AlbumFile = "C:\\album.zip";
+  Album().LoadState = kLoadPlaying;
+  Window.SetBounds({100, 100, 275, 116});
+  Window.Visible = true;
+  Win().State = kStateNormal;
+  Win().VisibleRows = 5;
+  Varimo.Settings.Option.FontSize = 10;
+}
+
 void EngineRig::StartUp() {
   varimo::StartUp(Varimo, Ports);
 }
@@ -126,6 +138,10 @@ std::vector<std::string> EngineRig::Steering(size_t mark) const {
     const THostRecord& r = Host.Log()[i];
     if (r.Kind == HostRequestKind::Command) {
       out.push_back("cmd:" + std::to_string(r.Code));
+      continue;
+    }
+    if (r.Kind == HostRequestKind::Restore || r.Kind == HostRequestKind::Popup) {
+      out.push_back(r.Kind == HostRequestKind::Restore ? "restore" : "popup");
       continue;
     }
     switch (r.Code) {

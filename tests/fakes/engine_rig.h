@@ -49,6 +49,9 @@ class EngineRig {
   // An album of count tracks of 10 s each put straight into the model, and a host entry as
   // long followed by a plain file, playing in the first track.
   void UseTenSecondAlbum(int32_t count, const std::set<int32_t>& excluded = {});
+  // The same album in a shown normal window of 275 x 116 at (100, 100) with five rows of
+  // 10 pixels.
+  void ShowTenSecondAlbum(int32_t count, const std::set<int32_t>& excluded = {});
 
   void PutIni(const std::string& text);
   std::string IniText() const;
@@ -61,7 +64,8 @@ class EngineRig {
   void Run(int32_t ms);
 
   // The host requests after mark other than the monitor's polls (skin, play state, list
-  // position, entry path, position): "ipc:<code>:<argument>" or "cmd:<code>".
+  // position, entry path, position): "ipc:<code>:<argument>", "cmd:<code>", "restore" or
+  // "popup".
   std::vector<std::string> Steering(size_t mark) const;
 
   TAlbumState& Album() { return Varimo.Album; }

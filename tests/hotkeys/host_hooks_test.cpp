@@ -45,20 +45,28 @@ TEST(ForwardHostKey, StepsThroughTheAlbumButLeavesEnterToTheHost) {
   }
 }
 
-TEST(IsHostParked, TakesTheWorkAreasBottomLeftCorner) {
+TEST(IsHostParked, TakesTheWorkAreasBottomLeftCornerOrTheSystemsWord) {
   struct Case {
     TWindowBounds host;
+    bool minimized;
     bool expected;
   } cases[] = {
-      {{0, 965, 160, 24}, true},  {{-4, 1000, 160, 24}, true},   {{0, 964, 160, 24}, false},
-      {{1, 965, 160, 24}, false}, {{375, 100, 275, 116}, false}, {{-32000, -32000, 160, 24}, false},
+      {{0, 965, 160, 24}, false, true},
+      {{-4, 1000, 160, 24}, false, true},
+      {{0, 964, 160, 24}, false, false},
+      {{1, 965, 160, 24}, false, false},
+      {{375, 100, 275, 116}, false, false},
+      // Where current systems and Wine put a minimised window.
+      {{-32000, -32000, 160, 24}, false, false},
+      {{-32000, -32000, 160, 24}, true, true},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(IsHostParked(c.host, kWork), c.expected) << c.host.Left << ", " << c.host.Top;
+    EXPECT_EQ(IsHostParked({c.host, c.minimized}, kWork), c.expected)
+        << c.host.Left << ", " << c.host.Top << ", " << c.minimized;
   }
   // A task bar at the top moves the corner down with the work area.
-  EXPECT_TRUE(IsHostParked({0, 995, 160, 24}, {0, 30, 1280, 1024}));
-  EXPECT_FALSE(IsHostParked({0, 965, 160, 24}, {0, 30, 1280, 1024}));
+  EXPECT_TRUE(IsHostParked({{0, 995, 160, 24}, false}, {0, 30, 1280, 1024}));
+  EXPECT_FALSE(IsHostParked({{0, 965, 160, 24}, false}, {0, 30, 1280, 1024}));
 }
 
 TEST(FollowHostMove, MovesADockedWindowAlongWithTheHost) {
@@ -84,7 +92,7 @@ TEST(FollowHostMove, MovesADockedWindowAlongWithTheHost) {
     rig.Album().LoadState = c.loadState;
     rig.Varimo.HostWindows.MainLeft = 375;
     rig.Varimo.HostWindows.MainTop = 100;
-    FollowHostMove(rig.Varimo, rig.Window, c.host, kWork);
+    FollowHostMove(rig.Varimo, rig.Window, {c.host, false}, kWork);
     EXPECT_EQ(rig.Window.Bounds().Left, c.expectedLeft) << c.name;
     EXPECT_EQ(rig.Window.Bounds().Top, c.expectedTop) << c.name;
     EXPECT_EQ(rig.Window.Bounds().Width, 275) << c.name;
@@ -217,7 +225,7 @@ TEST(HostSizeChanged, SettlesTheMinimisedStateReadAtStartUp) {
     rig.Album().AlbumFile = "C:\\a.zip";
     rig.Varimo.Settings.Option.VisibleChk = c.visibleChk;
     rig.Varimo.HostWindows.MainLeft = 375;
-    HostSizeChanged(rig.Varimo, rig.Window, c.host, kWork);
+    HostSizeChanged(rig.Varimo, rig.Window, {c.host, false}, kWork);
     EXPECT_EQ(rig.Win().Minimized, c.expectedMinimized) << c.name;
     EXPECT_EQ(rig.Album().LoadState, c.expectedLoadState) << c.name;
     EXPECT_EQ(rig.Win().State, c.expectedState) << c.name;
@@ -226,6 +234,26 @@ TEST(HostSizeChanged, SettlesTheMinimisedStateReadAtStartUp) {
     EXPECT_EQ(rig.Album().AlbumFile, c.expectedAlbumFile) << c.name;
     EXPECT_EQ(rig.Varimo.HostWindows.MainLeft, c.expectedCornerLeft) << c.name;
   }
+}
+
+TEST(HostSizeChanged, AHostMinimisedWhereCurrentSystemsPutItCountsAsMinimised) {
+  // Current systems and Wine park a minimised window at (-32000, -32000): a docked window
+  // stays where it is, and the shut-down saves the host minimised with the window docked.
+  EngineRig rig;
+  rig.StartUp();
+  rig.Album().LoadState = kLoadBuilt;
+  rig.Win().Minimized = 0;
+  rig.Win().Docked = true;
+  rig.Window.SetBounds({100, 100, 275, 116});
+  const THostMainWindow parked{{-32000, -32000, 160, 24}, true};
+  HostSizeChanged(rig.Varimo, rig.Window, parked, kWork);
+  FollowHostMove(rig.Varimo, rig.Window, parked, kWork);
+  EXPECT_EQ(rig.Win().Minimized, 1);
+  EXPECT_EQ(rig.Window.Bounds().Left, 100);
+  EXPECT_EQ(rig.Window.Bounds().Top, 100);
+  rig.ShutDown();
+  EXPECT_NE(rig.IniText().find("Minimized=2"), std::string::npos);
+  EXPECT_NE(rig.IniText().find("Left=100"), std::string::npos);
 }
 
 }  // namespace

@@ -11,147 +11,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-// A normal window of 275 x 116 with five rows of 10 pixels, showing an album of count tracks
-// of 10 s each, the host playing in the first one.
-void SetUpWindow(EngineRig& rig, int32_t count, const std::set<int32_t>& excluded = {}) {
-  rig.UseTenSecondAlbum(count, excluded);
-  rig.Album().AlbumFile = "C:\\album.zip";
-  rig.Album().LoadState = kLoadPlaying;
-  rig.Window.SetBounds({100, 100, 275, 116});
-  rig.Win().State = kStateNormal;
-  rig.Win().VisibleRows = 5;
-  rig.Varimo.Settings.Option.FontSize = 10;
-}
-
-TEST(HoverCursor, FollowsTheWindowsPartsInTheirOrder) {
-  struct Case {
-    int32_t state, height, x, y;
-    CursorNumber expected;
-  } cases[] = {
-      {1, 116, 0, 0, kCursorTitle},       {1, 116, 249, 19, kCursorTitle},
-      {1, 116, 250, 5, kCursorNormal},    {1, 116, 100, 20, kCursorNormal},
-      {1, 116, 256, 97, kCursorResize},   {1, 116, 255, 97, kCursorNormal},
-      {1, 116, 274, 115, kCursorResize},  {1, 116, 260, 22, kCursorVScroll},
-      {1, 116, 268, 77, kCursorVScroll},  {1, 116, 260, 78, kCursorNormal},
-      {1, 116, 265, 3, kCursorClose},     {1, 116, 273, 11, kCursorClose},
-      {1, 116, 131, 86, kCursorPosBar},   {1, 116, 222, 96, kCursorPosBar},
-      {1, 116, 223, 96, kCursorNormal},   {1, 116, 130, 90, kCursorNormal},
-      {1, 174, 260, 135, kCursorVScroll}, {1, 174, 260, 136, kCursorNormal},
-      {2, 14, 245, 3, kCursorPosBar},     {2, 14, 253, 11, kCursorPosBar},
-      {2, 14, 254, 5, kCursorNormal},     {2, 14, 265, 5, kCursorClose},
-      {2, 14, 0, 0, kCursorNormal},       {-1, 116, 0, 0, kCursorNormal},
-      {-2, 14, 265, 5, kCursorNormal},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(HoverCursor(c.state, 275, c.height, c.x, c.y), c.expected)
-        << c.state << " (" << c.x << ", " << c.y << ") of height " << c.height;
-  }
-}
-
-TEST(FormMouseDown, SelectsTheRowUnderThePointerInTheList) {
-  struct Case {
-    const char* name;
-    int32_t state, topIndex, x, y;
-    int32_t expectedSelection;
-    bool expectRepaint;
-  } cases[] = {
-      {"first row, top edge", 1, 0, 15, 22, 0, true},
-      {"first row, bottom edge", 1, 0, 100, 31, 0, true},
-      {"second row", 1, 0, 255, 32, 1, true},
-      {"scrolled list", 1, 3, 100, 42, 5, true},
-      {"below the last track", 1, 3, 100, 72, -1, true},
-      {"lowest list line", 1, 0, 100, 77, 5, true},
-      {"left of the list", 1, 0, 14, 40, 7, false},
-      {"right of the list", 1, 0, 256, 40, 7, false},
-      {"under the list", 1, 0, 100, 78, 7, false},
-      {"title bar", 1, 0, 100, 10, 7, false},
-      {"small window", 2, 0, 100, 5, 7, false},
-      {"hidden window", -1, 0, 100, 40, 7, false},
-  };
-  for (const Case& c : cases) {
-    EngineRig rig;
-    SetUpWindow(rig, 8);
-    rig.Win().State = c.state;
-    rig.Win().TopIndex = c.topIndex;
-    rig.Win().SelectedIndex = 7;
-    FormMouseDown(rig.Varimo, rig.Ports, c.x, c.y);
-    EXPECT_EQ(rig.Win().SelectedIndex, c.expectedSelection) << c.name;
-    EXPECT_EQ(rig.View.Count(ViewCall::kRepaint), c.expectRepaint ? 1u : 0u) << c.name;
-  }
-}
-
-TEST(FormDblClick, PlaysTheTrackOnTheRow) {
-  struct Case {
-    const char* name;
-    int32_t mode, x, y;
-    int32_t expectedCurrent;
-    Strings expectedSteering;
-    int32_t expectedMark;  // of track 2
-  } cases[] = {
-      {"third row", kModeNormal, 100, 45, 2, {"ipc:106:20000"}, 0},
-      {"shuffle album counts the track as played",
-       kModeShuffleAlbum,
-       100,
-       45,
-       2,
-       {"ipc:106:20000"},
-       1},
-      {"below the last track", kModeNormal, 100, 75, 0, {}, 0},
-      {"title bar", kModeNormal, 100, 10, 0, {}, 0},
-  };
-  for (const Case& c : cases) {
-    EngineRig rig;
-    SetUpWindow(rig, 4);
-    rig.Win().TopIndex = 0;
-    rig.Play().Mode = c.mode;
-    const size_t mark = rig.Host.LogMark();
-    FormDblClick(rig.Varimo, rig.Ports, c.x, c.y);
-    EXPECT_EQ(rig.Current(), c.expectedCurrent) << c.name;
-    EXPECT_EQ(rig.Steering(mark), c.expectedSteering) << c.name;
-    EXPECT_EQ(rig.Album().Tracks[2].Mark, c.expectedMark) << c.name;
-  }
-}
-
-TEST(FormDblClick, DoesNothingOnAnEmptyList) {
-  EngineRig rig;
-  SetUpWindow(rig, 0);
-  rig.Album().CurrentIndex = 0;
-  const size_t mark = rig.Host.LogMark();
-  FormDblClick(rig.Varimo, rig.Ports, 100, 25);
-  EXPECT_TRUE(rig.Steering(mark).empty());
-}
-
-TEST(FormMouseWheel, ScrollsThreeRowsANotchWithinTheList) {
-  struct Case {
-    const char* name;
-    int32_t state, tracks, topIndex, delta;
-    bool expectedHandled;
-    int32_t expectedTop;
-    bool expectRepaint;
-  } cases[] = {
-      {"down, clamped to the last page", 1, 20, 14, -120, true, 15, true},
-      {"down from the top", 1, 20, 0, -120, true, 3, true},
-      {"up", 1, 20, 14, 120, true, 11, true},
-      {"up, clamped to the top", 1, 20, 2, 120, true, 0, true},
-      {"up at the top", 1, 20, 0, 120, true, 0, false},
-      {"down at the last page", 1, 20, 15, -120, true, 15, false},
-      {"a small turn", 1, 20, 5, -39, true, 5, true},
-      {"no turn", 1, 20, 5, 0, true, 5, false},
-      {"the list fits", 1, 5, 0, -120, true, 0, false},
-      {"small window", 2, 20, 5, -120, false, 5, false},
-      {"hidden window", -1, 20, 5, -120, false, 5, false},
-  };
-  for (const Case& c : cases) {
-    EngineRig rig;
-    SetUpWindow(rig, c.tracks);
-    rig.Win().State = c.state;
-    rig.Win().TopIndex = c.topIndex;
-    EXPECT_EQ(FormMouseWheel(rig.Varimo, rig.Ports, c.delta), c.expectedHandled) << c.name;
-    EXPECT_EQ(rig.Win().TopIndex, c.expectedTop) << c.name;
-    EXPECT_EQ(rig.View.Count(ViewCall::kRepaint), c.expectRepaint ? 1u : 0u) << c.name;
-  }
-}
-
 TEST(FormKeyDown, UpAndDownMoveTheSelectionAndKeepItInView) {
   struct Case {
     const char* name;
@@ -170,7 +29,7 @@ TEST(FormKeyDown, UpAndDownMoveTheSelectionAndKeepItInView) {
   };
   for (const Case& c : cases) {
     EngineRig rig;
-    SetUpWindow(rig, 10);
+    rig.ShowTenSecondAlbum(10);
     rig.Win().SelectedIndex = c.selected;
     rig.Win().TopIndex = c.topIndex;
     FormKeyDown(rig.Varimo, rig.Ports, c.key);
@@ -197,7 +56,7 @@ TEST(FormKeyDown, DeleteExcludesTheSelectedTrackButNeverTheLastPlayableOne) {
   };
   for (const Case& c : cases) {
     EngineRig rig;
-    SetUpWindow(rig, 3, c.excluded);
+    rig.ShowTenSecondAlbum(3, c.excluded);
     rig.Win().State = c.state;
     rig.Win().SelectedIndex = c.selected;
     FormKeyDown(rig.Varimo, rig.Ports, kKeyDelete);
@@ -220,7 +79,7 @@ TEST(FormKeyDown, RightAndLeftSkipWhilePlayingAndTheDisplayFollowsAtOnce) {
   };
   for (const Case& c : cases) {
     EngineRig rig;
-    SetUpWindow(rig, 3);
+    rig.ShowTenSecondAlbum(3);
     rig.Host.Place(0, 12000, c.state);
     rig.Play().HostState = c.state;
     const size_t mark = rig.Host.LogMark();
@@ -252,7 +111,7 @@ TEST(FormKeyPress, EnterPlaysTheSelectionAndThePreviousAndNextKeysStep) {
   };
   for (const Case& c : cases) {
     EngineRig rig;
-    SetUpWindow(rig, 5);
+    rig.ShowTenSecondAlbum(5);
     rig.Varimo.Settings.Option.PrevKey = c.prevKey;
     rig.Varimo.Settings.Option.NextKey = c.nextKey;
     rig.Win().State = c.state;
@@ -261,6 +120,25 @@ TEST(FormKeyPress, EnterPlaysTheSelectionAndThePreviousAndNextKeysStep) {
     FormKeyPress(rig.Varimo, rig.Ports, c.typed, c.fromWindow);
     EXPECT_EQ(rig.Current(), c.expectedCurrent) << c.name;
   }
+}
+
+TEST(FormKeyDown, F1ShowsTheHelpAndAlt3InTheSmallWindowSelectsTheCurrentTrack) {
+  EngineRig rig;
+  rig.ShowTenSecondAlbum(5);
+  rig.Varimo.HostProgramPath = "C:\\Winamp\\winamp.exe";
+  const size_t mark = rig.Host.LogMark();
+  FormKeyDown(rig.Varimo, rig.Ports, kKeyF1);
+  EXPECT_EQ(rig.Host.CountIpc(kIpcBrowser, mark), 2u);
+  EXPECT_EQ(rig.Host.Log().back().Text, "C:\\Winamp\\Plugins\\gen_Varimo.htm");
+
+  rig.Album().CurrentIndex = 3;
+  FormKeyDown(rig.Varimo, rig.Ports, kKey3, {true, false, false});
+  EXPECT_EQ(rig.Win().SelectedIndex, -1);  // the normal window keeps its selection
+  rig.Win().State = kStateSmall;
+  FormKeyDown(rig.Varimo, rig.Ports, kKey3);  // without Alt: nothing
+  EXPECT_EQ(rig.Win().SelectedIndex, -1);
+  FormKeyDown(rig.Varimo, rig.Ports, kKey3, {true, false, false});
+  EXPECT_EQ(rig.Win().SelectedIndex, 3);
 }
 
 }  // namespace

@@ -38,8 +38,8 @@ std::vector<uint8_t> Member(const Song& song, int number) {
                                    .Build();
   std::vector<uint8_t> audio = MakeMp3OfDuration(song.ms);
   bytes.insert(bytes.end(), audio.begin(), audio.end());
-  std::vector<uint8_t> v1 = BuildID3v1({song.title, song.artist, "Varimo Sampler", "2026", "",
-                                        static_cast<uint8_t>(number), 13});
+  std::vector<uint8_t> v1 = BuildID3v1(
+      {song.title, song.artist, "Varimo Sampler", "2026", "", static_cast<uint8_t>(number), 13});
   bytes.insert(bytes.end(), v1.begin(), v1.end());
   return bytes;
 }
@@ -84,6 +84,17 @@ std::vector<uint8_t> CueAlbum() {
   return bytes;
 }
 
+// Thirty short tracks, more than any window of the designed size shows.
+std::vector<uint8_t> LongAlbum() {
+  std::vector<ZipMemberSpec> members;
+  for (int n = 1; n <= 30; ++n) {
+    char name[32];
+    std::snprintf(name, sizeof name, "Track %02d.mp3", n);
+    members.push_back({name, MakeMp3OfDuration(2000), false, InfoZipExtra()});
+  }
+  return BuildZip(members);
+}
+
 }  // namespace
 }  // namespace varimo
 
@@ -106,10 +117,11 @@ int main(int argc, char** argv) {
     ++number;
   }
   pack.Leading = ID3v2Builder(3).Text("TIT2", "Varimo Sampler (Pack)").Padding(1024).Build();
-  bool ok = Write(dir + "sampler.zip", BuildZip(zip)) && Write(dir + "sampler.lzh", BuildLha(lha)) &&
-            Write(dir + "sampler.pack.mp3", BuildPack(pack)) &&
-            Write(dir + "sampler.cue.mp3", CueAlbum()) &&
-            Write(dir + "plain.mp3", MakeMp3OfDuration(15000));
+  bool ok =
+      Write(dir + "sampler.zip", BuildZip(zip)) && Write(dir + "sampler.lzh", BuildLha(lha)) &&
+      Write(dir + "sampler.pack.mp3", BuildPack(pack)) &&
+      Write(dir + "sampler.cue.mp3", CueAlbum()) &&
+      Write(dir + "plain.mp3", MakeMp3OfDuration(15000)) && Write(dir + "long.zip", LongAlbum());
   if (!ok) {
     std::fprintf(stderr, "make_samples: cannot write into %s\n", argv[1]);
     return 1;

@@ -115,6 +115,11 @@ void RequestLog::Add(const THostRequest& request) {
 }
 
 void RequestLog::Note(uint32_t timeMS, const std::string& text) {
+  notes_.push_back(text);
+  WriteLine(timeMS, "-- " + text);
+}
+
+void RequestLog::Step(uint32_t timeMS, const std::string& text) {
   WriteLine(timeMS, "-- " + text);
 }
 

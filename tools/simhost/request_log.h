@@ -54,10 +54,16 @@ class RequestLog {
 
   bool Open(const std::string& path);
   void Add(const THostRequest& request);
-  // A line that is not a request: scenario steps, the plug-in's record, failures.
+  // A line that is not a request: the plug-in's record, what the host and the watched
+  // windows saw. Kept for the expectations on notes.
   void Note(uint32_t timeMS, const std::string& text);
+  // A scenario step or failure: in the log file only, so that a step never satisfies an
+  // expectation on notes (its own words would).
+  void Step(uint32_t timeMS, const std::string& text);
 
   size_t Mark() const { return records_.size(); }
+  // The notes so far, without their "-- " and time, for expectations on them.
+  const std::vector<std::string>& Notes() const { return notes_; }
   size_t Count(const TRequestPattern& pattern, size_t from) const;
   const std::vector<THostRequest>& Records() const { return records_; }
 
@@ -66,6 +72,7 @@ class RequestLog {
 
   std::FILE* file_ = nullptr;
   std::vector<THostRequest> records_;
+  std::vector<std::string> notes_;
 };
 
 }  // namespace varimo

@@ -1,10 +1,13 @@
 #include "win32_desktop.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <vector>
 
+#include "scenario.h"
 #include "win32_sim_host.h"
+#include "win32_text.h"
 
 namespace varimo {
 namespace {
@@ -16,22 +19,11 @@ struct TSearch {
   HWND Hidden = nullptr;
 };
 
-std::string Utf8Caption(HWND window) {
-  wchar_t wide[512];
-  int length = GetWindowTextW(window, wide, 512);
-  if (length <= 0) return std::string();
-  char utf8[1536];
-  int size = WideCharToMultiByte(CP_UTF8, 0, wide, length, utf8, sizeof(utf8), nullptr, nullptr);
-  return std::string(utf8, size > 0 ? size : 0);
-}
-
+// The stored caption, read without a message: the window may belong to a modal loop.
 bool NameMatches(HWND window, const std::string& name) {
-  char text[512];
-  int length = GetClassNameA(window, text, sizeof(text));
-  if (length > 0 && name == std::string(text, length)) return true;
-  length = GetWindowTextA(window, text, sizeof(text));
-  if (length > 0 && name == std::string(text, length)) return true;
-  return name == Utf8Caption(window);
+  if (name == ClassNameOf(window)) return true;
+  std::wstring caption = StoredCaption(window);
+  return !caption.empty() && (Utf8FromWide(caption) == name || AnsiFromWide(caption) == name);
 }
 
 bool IsOfThisProcess(HWND window) {
@@ -62,9 +54,54 @@ BOOL CALLBACK UniteWindow(HWND window, LPARAM data) {
   return TRUE;
 }
 
+struct TKeyName {
+  const char* Name;
+  WORD Code;
+};
+
+constexpr TKeyName kKeyNames[] = {
+    {"enter", VK_RETURN},   {"esc", VK_ESCAPE},    {"space", VK_SPACE},   {"tab", VK_TAB},
+    {"backspace", VK_BACK}, {"left", VK_LEFT},     {"right", VK_RIGHT},   {"up", VK_UP},
+    {"down", VK_DOWN},      {"pageup", VK_PRIOR},  {"pagedown", VK_NEXT}, {"home", VK_HOME},
+    {"end", VK_END},        {"insert", VK_INSERT}, {"delete", VK_DELETE}, {"comma", 188},
+    {"period", 190},        {"minus", 189},        {"slash", 191},        {"f1", VK_F1},
+    {"f2", VK_F2},          {"f3", VK_F3},         {"f4", VK_F4},         {"f5", VK_F5},
+    {"f6", VK_F6},          {"f7", VK_F7},         {"f8", VK_F8},         {"f9", VK_F9},
+    {"f10", VK_F10},        {"f11", VK_F11},       {"f12", VK_F12},
+};
+
 }  // namespace
 
-HWND FindProcessWindow(const std::string& name, const Win32SimHost& host) {
+bool ParseModifierKeys(const std::vector<std::string>& words, size_t first,
+                       std::vector<WORD>& keys) {
+  for (size_t i = first; i < words.size(); ++i) {
+    if (words[i] == "alt") {
+      keys.push_back(VK_MENU);
+    } else if (words[i] == "ctrl") {
+      keys.push_back(VK_CONTROL);
+    } else if (words[i] == "shift") {
+      keys.push_back(VK_SHIFT);
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::optional<WORD> ParseKey(const std::string& word) {
+  if (word.size() == 1 && std::isalnum(static_cast<unsigned char>(word[0]))) {
+    return static_cast<WORD>(std::toupper(static_cast<unsigned char>(word[0])));
+  }
+  for (const TKeyName& key : kKeyNames) {
+    if (word == key.Name) return key.Code;
+  }
+  std::optional<int64_t> code = ParseInteger(word);
+  if (code && *code > 0 && *code < 256) return static_cast<WORD>(*code);
+  return std::nullopt;
+}
+HWND FindProcessWindow(
+
+    const std::string& name, const Win32SimHost& host) {
   TSearch search{&name, &host};
   EnumWindows(SearchWindow, reinterpret_cast<LPARAM>(&search));
   return search.Visible != nullptr ? search.Visible : search.Hidden;
@@ -134,7 +171,16 @@ bool WriteImageFile(const std::string& path, const TImage& image, std::string& e
 }
 
 void MoveCursorTo(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
+  // Absolute input spans 0-65535 over the virtual desktop's first to last pixel.
+  RECT desk = VirtualScreenRect();
+  int width = std::max<int>(2, desk.right - desk.left);
+  int height = std::max<int>(2, desk.bottom - desk.top);
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = ((screen.x - desk.left) * 65535 + (width - 1) / 2) / (width - 1);
+  input.mi.dy = ((screen.y - desk.top) * 65535 + (height - 1) / 2) / (height - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+  SendInput(1, &input, sizeof(input));
 }
 
 void SendMouseButton(bool right, bool down) {
@@ -143,6 +189,32 @@ void SendMouseButton(bool right, bool down) {
   input.mi.dwFlags = right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
                            : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
   SendInput(1, &input, sizeof(input));
+}
+
+void SendClick(bool right, bool twice) {
+  INPUT inputs[4] = {};
+  int count = twice ? 4 : 2;
+  for (int i = 0; i < count; ++i) {
+    inputs[i].type = INPUT_MOUSE;
+    bool down = i % 2 == 0;
+    inputs[i].mi.dwFlags = right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
+                                 : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+  }
+  SendInput(count, inputs, sizeof(INPUT));
+}
+
+void SendText(const std::wstring& text) {
+  std::vector<INPUT> inputs;
+  for (wchar_t c : text) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = c;
+    input.ki.dwFlags = KEYEVENTF_UNICODE;
+    inputs.push_back(input);
+    input.ki.dwFlags |= KEYEVENTF_KEYUP;
+    inputs.push_back(input);
+  }
+  if (!inputs.empty()) SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 void SendWheel(int notches) {

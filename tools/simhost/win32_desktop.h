@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "image_file.h"
@@ -29,7 +30,20 @@ bool WriteImageFile(const std::string& path, const TImage& image, std::string& e
 // cursor or has the focus.
 void MoveCursorTo(POINT screen);
 void SendMouseButton(bool right, bool down);
+// A press and a release (twice: a double click) in one go, so no delay can part them.
+void SendClick(bool right, bool twice);
+// Each character as a key of its own (a Unicode key event), whatever the keyboard layout.
+void SendText(const std::wstring& text);
 void SendWheel(int notches);
 void SendKey(WORD virtualKey, bool up);
+
+// KEY in a script: a letter or digit, a key name (enter esc space tab backspace left
+// right up down pageup pagedown home end insert delete comma period minus slash f1-f12)
+// or a decimal virtual-key code.
+std::optional<WORD> ParseKey(const std::string& word);
+// The words "alt", "ctrl" and "shift" from words[first] on, as the keys to hold; false for any
+// other word.
+bool ParseModifierKeys(const std::vector<std::string>& words, size_t first,
+                       std::vector<WORD>& keys);
 
 }  // namespace varimo

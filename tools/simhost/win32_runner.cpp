@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "win32_desktop.h"
+#include "win32_menu_reader.h"
 
 namespace varimo {
 namespace {
@@ -12,6 +13,10 @@ namespace {
 constexpr long kMaxScenarioBytes = 1 << 20;
 // How long an interactive session pumps between looks at the host's close request.
 constexpr uint32_t kInteractiveSliceMS = 50;
+// A scenario whose thread has not come back for this long is stuck; it ends with a
+// failure instead of waiting for the test's overall time limit.
+constexpr uint32_t kStallMS = 30000;
+constexpr size_t kMaxLineBytes = 1 << 16;
 
 bool ReadTextFile(const std::string& path, std::string& text) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -27,12 +32,31 @@ bool ReadTextFile(const std::string& path, std::string& text) {
   return text.size() <= kMaxScenarioBytes;
 }
 
-// %NAME% in a word is the environment variable NAME; SIMHOST_DIR is the host's folder.
+// %NAME% in a word is the environment variable NAME (SIMHOST_DIR is the host's folder);
+// an unknown name stays as it is. Only the names are replaced: the system's expansion
+// would carry the whole word through the ANSI code page and break its UTF-8 text.
 std::string ExpandWord(const std::string& word) {
-  if (word.find('%') == std::string::npos) return word;
-  char expanded[4096];
-  DWORD length = ExpandEnvironmentStringsA(word.c_str(), expanded, sizeof(expanded));
-  return length > 0 && length <= sizeof(expanded) ? std::string(expanded) : word;
+  std::string expanded;
+  size_t i = 0;
+  while (i < word.size()) {
+    size_t open = word.find('%', i);
+    size_t close = open == std::string::npos ? open : word.find('%', open + 1);
+    if (close == std::string::npos) break;
+    expanded.append(word, i, open - i);
+    std::string name = word.substr(open + 1, close - open - 1);
+    char value[4096];
+    DWORD length = name.empty() ? 0 : GetEnvironmentVariableA(name.c_str(), value, sizeof(value));
+    if (length > 0 && length < sizeof(value)) {
+      expanded.append(value, length);
+      i = close + 1;
+    } else {
+      // Not a name: the first percent sign is text, the second may open a name.
+      expanded += '%';
+      i = open + 1;
+    }
+  }
+  expanded.append(word, i, std::string::npos);
+  return expanded;
 }
 
 std::string JoinWords(const std::vector<std::string>& words) {
@@ -47,8 +71,20 @@ std::string JoinWords(const std::vector<std::string>& words) {
 }  // namespace
 
 ScenarioRunner::ScenarioRunner(Win32SimHost& host, RequestLog& log, const std::string& hostFolder)
-    : host_(host), log_(log), hostFolder_(hostFolder) {
+    : host_(host),
+      log_(log),
+      hostFolder_(hostFolder),
+      watch_([this](const std::string& text) { host_.Note(text); }),
+      selftest_([this](const std::string& text) { host_.Note(text); }, host.Main()) {
   SetEnvironmentVariableA("SIMHOST_DIR", hostFolder.c_str());
+  // The scenario language has no escape for a quote inside a quoted word.
+  SetEnvironmentVariableA("SIMHOST_QUOTE", "\"");
+  selftest_.Create(GetModuleHandleA(nullptr));
+}
+
+ScenarioRunner::~ScenarioRunner() {
+  for (const TReservedHotKey& hotKey : reserved_) UnregisterHotKey(host_.Main(), hotKey.Id);
+  for (ATOM atom : atoms_) GlobalDeleteAtom(atom);
 }
 
 const std::vector<ScenarioRunner::TCommand>& ScenarioRunner::Commands() {
@@ -117,6 +153,84 @@ const std::vector<ScenarioRunner::TCommand>& ScenarioRunner::Commands() {
       {"gdi-count", "gdi-count", 0, 0, true, &ScenarioRunner::CmdGdiCount},
       {"expect-gdi-count", "expect-gdi-count TOLERANCE", 1, 1, true,
        &ScenarioRunner::CmdExpectGdiCount},
+      {"expect-note", "expect-note TEXT", 1, 1, true, &ScenarioRunner::CmdExpectNote},
+      {"expect-no-note", "expect-no-note TEXT", 1, 1, true, &ScenarioRunner::CmdExpectNoNote},
+      {"expect-file-line", "expect-file-line FILE LINE", 2, 2, true,
+       &ScenarioRunner::CmdExpectFileLine},
+      {"host-menu-close", "host-menu-close MS|never", 1, 1, false,
+       &ScenarioRunner::CmdHostMenuClose},
+      {"expect-modal-done", "expect-modal-done", 0, 0, false, &ScenarioRunner::CmdExpectModalDone},
+      {"expect-popup", "expect-popup yes|no", 1, 1, false, &ScenarioRunner::CmdExpectPopup},
+      {"expect-popup-item", "expect-popup-item PATH STATE...", 1, 12, false,
+       &ScenarioRunner::CmdExpectPopupItem},
+      {"expect-no-popup-item", "expect-no-popup-item PATH", 1, 1, false,
+       &ScenarioRunner::CmdExpectNoPopupItem},
+      {"popup-open", "popup-open PATH", 1, 1, false, &ScenarioRunner::CmdPopupOpen},
+      {"popup-pick", "popup-pick PATH", 1, 1, false, &ScenarioRunner::CmdPopupPick},
+      {"popup-dismiss", "popup-dismiss", 0, 0, false, &ScenarioRunner::CmdPopupDismiss},
+      {"popup-list", "popup-list", 0, 0, false, &ScenarioRunner::CmdPopupList},
+      {"expect-message-box", "expect-message-box TEXT [CAPTION]", 1, 2, false,
+       &ScenarioRunner::CmdExpectMessageBox},
+      {"answer-message-box", "answer-message-box ok|cancel|yes|no|abort|retry|ignore", 1, 1, false,
+       &ScenarioRunner::CmdAnswerMessageBox},
+      {"expect-message-boxes", "expect-message-boxes N", 1, 1, false,
+       &ScenarioRunner::CmdExpectMessageBoxes},
+      {"dialog", "dialog CAPTION", 1, 1, false, &ScenarioRunner::CmdDialog},
+      {"dialog-list", "dialog-list", 0, 0, false, &ScenarioRunner::CmdDialogList},
+      {"dialog-click", "dialog-click CONTROL [double] [right]", 1, 3, false,
+       &ScenarioRunner::CmdDialogClick},
+      {"dialog-check", "dialog-check CONTROL on|off", 2, 2, false, &ScenarioRunner::CmdDialogCheck},
+      {"dialog-tab", "dialog-tab CONTROL CAPTION|#INDEX", 2, 2, false,
+       &ScenarioRunner::CmdDialogTab},
+      {"dialog-updown", "dialog-updown CONTROL up|down [COUNT] | dialog-updown CONTROL to N", 2, 3,
+       false, &ScenarioRunner::CmdDialogUpDown},
+      {"dialog-combo", "dialog-combo CONTROL ENTRY|#INDEX", 2, 2, false,
+       &ScenarioRunner::CmdDialogCombo},
+      {"dialog-type", "dialog-type CONTROL TEXT [append]", 2, 3, false,
+       &ScenarioRunner::CmdDialogType},
+      {"dialog-key", "dialog-key KEY [alt] [ctrl] [shift]", 1, 4, false,
+       &ScenarioRunner::CmdDialogKey},
+      {"expect-control", "expect-control CONTROL PROPERTY VALUE", 3, 3, false,
+       &ScenarioRunner::CmdExpectControl},
+      {"expect-cell", "expect-cell CONTROL ROW COLUMN TEXT", 4, 4, false,
+       &ScenarioRunner::CmdExpectCell},
+      {"list-click", "list-click CONTROL ROW COLUMN [double] [right]", 3, 5, false,
+       &ScenarioRunner::CmdListClick},
+      {"list-drag", "list-drag CONTROL FROMROW TOROW", 3, 3, false, &ScenarioRunner::CmdListDrag},
+      {"browse-folder", "browse-folder PATH|cancel", 1, 1, false, &ScenarioRunner::CmdBrowseFolder},
+      {"open-file", "open-file PATH|cancel", 1, 1, false, &ScenarioRunner::CmdOpenFile},
+      {"press", "press X Y [right]", 2, 3, false, &ScenarioRunner::CmdPress},
+      {"move-to", "move-to X Y [STEPS]", 2, 3, false, &ScenarioRunner::CmdMoveTo},
+      {"release", "release [right]", 0, 1, false, &ScenarioRunner::CmdRelease},
+      {"expect-cursor-pos", "expect-cursor-pos X Y [screen]", 2, 3, false,
+       &ScenarioRunner::CmdExpectCursorPos},
+      {"activate", "activate WINDOW", 1, 1, false, &ScenarioRunner::CmdActivate},
+      {"expect-key", "expect-key WINDOW down|up|sysdown|sysup KEY", 3, 3, false,
+       &ScenarioRunner::CmdExpectKey},
+      {"expect-no-key", "expect-no-key WINDOW down|up|sysdown|sysup KEY", 3, 3, false,
+       &ScenarioRunner::CmdExpectNoKey},
+      {"expect-activated", "expect-activated WINDOW yes|no", 2, 2, false,
+       &ScenarioRunner::CmdExpectActivated},
+      {"hotkey", "hotkey N|ATOMNAME [MODIFIERS KEY]", 1, 3, false, &ScenarioRunner::CmdHotKey},
+      {"reserve-hotkey", "reserve-hotkey MODIFIERS KEY", 2, 2, false,
+       &ScenarioRunner::CmdReserveHotKey},
+      {"release-hotkey", "release-hotkey MODIFIERS KEY", 2, 2, false,
+       &ScenarioRunner::CmdReleaseHotKey},
+      {"expect-hotkey-free", "expect-hotkey-free MODIFIERS KEY yes|no", 3, 3, false,
+       &ScenarioRunner::CmdExpectHotKeyFree},
+      {"expect-atom", "expect-atom N|NAME yes|no", 2, 2, true, &ScenarioRunner::CmdExpectAtom},
+      {"selftest-popup", "selftest-popup X Y", 2, 2, false, &ScenarioRunner::CmdSelftestPopup},
+      {"selftest-message-box",
+       "selftest-message-box TEXT [CAPTION] [ok|okcancel|yesno|yesnocancel] [ansi]", 1, 4, false,
+       &ScenarioRunner::CmdSelftestMessageBox},
+      {"selftest-dialog", "selftest-dialog", 0, 0, false, &ScenarioRunner::CmdSelftestDialog},
+      {"selftest-browse-folder", "selftest-browse-folder", 0, 0, false,
+       &ScenarioRunner::CmdSelftestBrowseFolder},
+      {"selftest-open-file", "selftest-open-file [FOLDER]", 0, 1, false,
+       &ScenarioRunner::CmdSelftestOpenFile},
+      {"selftest-atom", "selftest-atom N|NAME", 1, 1, false, &ScenarioRunner::CmdSelftestAtom},
+      {"selftest-start", "selftest-start PROGRAM ALBUM [FOLDER]", 2, 3, false,
+       &ScenarioRunner::CmdSelftestStart},
       {"echo", "echo TEXT...", 0, 64, true, &ScenarioRunner::CmdEcho},
       {"wait-close", "wait-close", 0, 0, false, &ScenarioRunner::CmdWaitClose},
       {"quit", "quit", 0, 0, true, &ScenarioRunner::CmdQuit},
@@ -130,12 +244,25 @@ int ScenarioRunner::Run(const std::string& scenarioPath) {
   std::vector<TScenarioLine> lines;
   std::string error;
   if (!ParseScenario(text, lines, error)) return Fail(0, scenarioPath, error);
-  host_.Note("scenario " + scenarioPath);
+  host_.Step("scenario " + scenarioPath);
+  int status = 1;
+  bool ran = fiber_.Run([&] { status = RunLines(lines, scenarioPath); }, [this] { Poll(); },
+                        kStallMS, [this](uint32_t ms) { FailStalled(ms); });
+  if (!ran) return Fail(0, scenarioPath, "this system cannot run the scenario beside the host");
+  return status;
+}
+
+int ScenarioRunner::RunLines(const std::vector<TScenarioLine>& lines,
+                             const std::string& scenarioPath) {
   for (const TScenarioLine& line : lines) {
     const std::string& name = line.Words[0];
     Args args;
     for (size_t i = 1; i < line.Words.size(); ++i) args.push_back(ExpandWord(line.Words[i]));
     std::string shown = name + (args.empty() ? "" : " " + JoinWords(args));
+    for (const std::string& late : fiber_.TakeLateErrors()) {
+      return Fail(currentLine_, "(a step that opened a modal loop)", late);
+    }
+    currentLine_ = line.Number;
     const TCommand* command = nullptr;
     for (const TCommand& candidate : Commands()) {
       if (name == candidate.Name) command = &candidate;
@@ -149,29 +276,46 @@ int ScenarioRunner::Run(const std::string& scenarioPath) {
                   "the host has closed; only expectations on the log "
                   "and the settings file can follow");
     }
-    host_.Note("line " + std::to_string(line.Number) + ": " + shown);
-    error = (this->*command->Run)(args);
+    host_.Step("line " + std::to_string(line.Number) + ": " + shown);
+    std::string error = (this->*command->Run)(args);
     if (!error.empty()) return Fail(line.Number, shown, error);
     if (!closed_ && host_.CloseRequested()) ShutDown();
     if (quit_) break;
   }
+  for (const std::string& late : fiber_.TakeLateErrors()) {
+    return Fail(currentLine_, "(a step that opened a modal loop)", late);
+  }
+  if (fiber_.ForeignLoops() > 0) {
+    return Fail(currentLine_, "(end of the scenario)",
+                "a modal loop still runs (a popup menu, message box or dialog is open); "
+                "close it and wait for it with expect-modal-done");
+  }
   ShutDown();
-  host_.Note("scenario passed");
+  host_.Step("scenario passed");
   std::printf("PASS %s\n", scenarioPath.c_str());
   std::fflush(stdout);
   return 0;
 }
 
 int ScenarioRunner::RunInteractive() {
-  if (!CmdLoad({}).empty()) {
-    std::fprintf(stderr, "simhost: cannot load the plug-in (see the log)\n");
-  }
-  while (!host_.CloseRequested()) Pump(kInteractiveSliceMS);
-  ShutDown();
-  return 0;
+  bool ran = fiber_.Run(
+      [this] {
+        if (!CmdLoad({}).empty()) {
+          std::fprintf(stderr, "simhost: cannot load the plug-in (see the log)\n");
+        }
+        while (!host_.CloseRequested()) Pump(kInteractiveSliceMS);
+        ShutDown();
+      },
+      [this] { Poll(); }, 0, nullptr);
+  return ran ? 0 : 1;
 }
 
 void ScenarioRunner::Pump(uint32_t ms) {
+  if (fiber_.OnScript()) {
+    fiber_.Sleep(ms);
+    return;
+  }
+  // Before the script runs and after it ended: the host's own loop, right here.
   uint32_t start = GetTickCount();
   for (;;) {
     MSG message;
@@ -179,11 +323,21 @@ void ScenarioRunner::Pump(uint32_t ms) {
       TranslateMessage(&message);
       DispatchMessageA(&message);
     }
-    host_.Tick();
+    Poll();
     uint32_t elapsed = GetTickCount() - start;
     if (elapsed >= ms) return;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<uint32_t>(ms - elapsed, 10), QS_ALLINPUT);
   }
+}
+
+std::string ScenarioRunner::OnHost(ScriptFiber::HostTask task) {
+  std::optional<std::string> result = fiber_.CallOnHost(std::move(task));
+  return result ? *result : std::string();
+}
+
+void ScenarioRunner::Poll() {
+  host_.Tick();
+  watch_.Poll();
 }
 
 void ScenarioRunner::ShutDown() {
@@ -191,7 +345,10 @@ void ScenarioRunner::ShutDown() {
   closed_ = true;
   if (plugin_.Loaded()) {
     host_.Note("host: plug-in quit and unload at exit");
-    plugin_.Unload();
+    OnHost([this] {
+      plugin_.Unload();
+      return std::string();
+    });
   }
   host_.Note("host: closed");
 }
@@ -216,14 +373,97 @@ std::string ScenarioRunner::CmdEcho(const Args& args) {
 
 int ScenarioRunner::Fail(int line, const std::string& command, const std::string& message) {
   std::string text = "FAIL line " + std::to_string(line) + ": " + command + ": " + message;
-  host_.Note(text);
+  host_.Step(text);
   std::fprintf(stderr, "%s\n", text.c_str());
   std::fflush(stderr);
+  if (fiber_.ForeignLoops() > 0 || fiber_.RunningHostTasks() > 0) {
+    // The plug-in's code is on the stack below the modal loop: it can neither be quit nor
+    // unloaded, and nobody is left to close what it opened.
+    host_.Note("host: ended inside a modal loop");
+    std::fflush(stdout);
+    TerminateProcess(GetCurrentProcess(), 1);
+  }
   ShutDown();
   return 1;
 }
 
+void ScenarioRunner::FailStalled(uint32_t ms) {
+  // From the watchdog thread, while the host's thread is stuck.
+  std::string text = "FAIL line " + std::to_string(currentLine_) +
+                     ": the host's thread has not come back to the scenario for " +
+                     std::to_string(ms) +
+                     " ms (the plug-in hangs, or runs a message loop that dispatches no timer "
+                     "messages)";
+  host_.Step(text);
+  std::fprintf(stderr, "%s\n", text.c_str());
+  std::fflush(stderr);
+  std::fflush(stdout);
+  TerminateProcess(GetCurrentProcess(), 1);
+}
+
+std::string ScenarioRunner::CmdExpectNote(const Args& args) {
+  const std::vector<std::string>& notes = log_.Notes();
+  if (WaitFor([&] {
+        for (size_t i = noteMark_; i < notes.size(); ++i) {
+          if (notes[i].find(args[0]) != std::string::npos) return true;
+        }
+        return false;
+      })) {
+    return std::string();
+  }
+  return "no log line holds \"" + args[0] + "\" since the mark";
+}
+
+std::string ScenarioRunner::CmdExpectNoNote(const Args& args) {
+  const std::vector<std::string>& notes = log_.Notes();
+  for (size_t i = noteMark_; i < notes.size(); ++i) {
+    if (notes[i].find(args[0]) != std::string::npos) return "the log has \"" + notes[i] + "\"";
+  }
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdExpectFileLine(const Args& args) {
+  std::vector<std::string> lines;
+  if (WaitFor([&] {
+        lines.clear();
+        std::FILE* file = std::fopen(args[0].c_str(), "rb");
+        if (file == nullptr) return false;
+        std::string line;
+        int c;
+        while ((c = std::fgetc(file)) != EOF && line.size() < kMaxLineBytes) {
+          if (c != '\n') {
+            line += static_cast<char>(c);
+            continue;
+          }
+          if (!line.empty() && line.back() == '\r') line.pop_back();
+          lines.push_back(line);
+          line.clear();
+        }
+        if (!line.empty()) lines.push_back(line);
+        std::fclose(file);
+        return std::find(lines.begin(), lines.end(), args[1]) != lines.end();
+      })) {
+    return std::string();
+  }
+  if (lines.empty()) return "cannot read " + args[0] + ", or it is empty";
+  return "no such line; the last is \"" + lines.back() + "\"";
+}
+
+std::string ScenarioRunner::CmdHostMenuClose(const Args& args) {
+  if (args[0] == "never") {
+    host_.SetPopupCloseMS(0);
+    return std::string();
+  }
+  std::optional<int64_t> ms = ParseInteger(args[0]);
+  if (!ms || *ms < 1 || *ms > 600000) return "say never or 1 to 600000 ms";
+  host_.SetPopupCloseMS(static_cast<uint32_t>(*ms));
+  return std::string();
+}
+
 HWND ScenarioRunner::ResolveWindow(const std::string& name) const {
+  if (name == "dialog") return dialog_ != nullptr && IsWindow(dialog_) ? dialog_ : nullptr;
+  if (name == "menu") return WindowOfMenu(OpenRootMenu());
+  if (name == "message-box") return CurrentMessageBox();
   if (name == "main") return host_.Main();
   if (name == "equalizer") return host_.Equalizer();
   if (name == "playlist") return host_.Playlist();
@@ -236,6 +476,10 @@ std::string ScenarioRunner::TargetPoint(const std::string& x, const std::string&
   std::optional<int64_t> dx = ParseInteger(x);
   std::optional<int64_t> dy = ParseInteger(y);
   if (!dx || !dy) return "coordinates must be numbers";
+  if (target_ == "screen") {
+    point = {static_cast<LONG>(*dx), static_cast<LONG>(*dy)};
+    return std::string();
+  }
   HWND window = ResolveWindow(target_);
   if (window == nullptr) return "no window '" + target_ + "' to aim at";
   RECT rect;

@@ -12,7 +12,10 @@
 
 #include "scenario.h"
 #include "win32_gdi_count.h"
+#include "win32_modal_watch.h"
 #include "win32_plugin_loader.h"
+#include "win32_script_fiber.h"
+#include "win32_selftest_ui.h"
 #include "win32_sim_host.h"
 
 namespace varimo {
@@ -22,6 +25,7 @@ class ScenarioRunner {
   // hostFolder: the folder of the host's program (with a trailing backslash), where the
   // plug-in and its settings file live under "Plugins\".
   ScenarioRunner(Win32SimHost& host, RequestLog& log, const std::string& hostFolder);
+  ~ScenarioRunner();
 
   // 0 when every line ran and every expectation held, 1 otherwise (the message is on
   // standard error and in the log).
@@ -42,14 +46,25 @@ class ScenarioRunner {
   };
   static const std::vector<TCommand>& Commands();
 
-  // Runs the message loop for ms of real time.
+  int RunLines(const std::vector<TScenarioLine>& lines, const std::string& scenarioPath);
+  // Lets the thread's message loop, whichever runs now, go on for ms of real time.
   void Pump(uint32_t ms);
   // Pumps until condition holds or the timeout has passed; the last look decides.
   template <typename Condition>
   bool WaitFor(Condition condition);
+  // Runs task on the host's side, where the plug-in's code must run: anything that can
+  // open a modal loop or pump messages. Its error once it returns; empty when a modal
+  // loop began inside it (a later failure of it fails the next line).
+  std::string OnHost(ScriptFiber::HostTask task);
+  // At every pass of any message loop.
+  void Poll();
   // The host closed: it lets the plug-in go as it would at exit.
   void ShutDown();
   int Fail(int line, const std::string& command, const std::string& message);
+  void FailStalled(uint32_t ms);
+  // Real input, then the loop runs until the input queue has been read.
+  void SettleInput();
+  void ClickAt(POINT screen, bool right, bool twice);
 
   // Host and playback (win32_runner_host.cpp).
   std::string CmdPlaylist(const Args& args);
@@ -80,6 +95,63 @@ class ScenarioRunner {
   std::string CmdEcho(const Args& args);
   std::string CmdQuit(const Args& args);
   std::string CmdWaitClose(const Args& args);
+  std::string CmdExpectNote(const Args& args);
+  std::string CmdExpectNoNote(const Args& args);
+  std::string CmdExpectFileLine(const Args& args);
+  std::string CmdHostMenuClose(const Args& args);
+
+  // Popup menus, message boxes, modal loops (win32_runner_modal.cpp).
+  std::string CmdExpectModalDone(const Args& args);
+  std::string CmdExpectPopup(const Args& args);
+  std::string CmdExpectPopupItem(const Args& args);
+  std::string CmdExpectNoPopupItem(const Args& args);
+  std::string CmdPopupOpen(const Args& args);
+  std::string CmdPopupPick(const Args& args);
+  std::string CmdPopupDismiss(const Args& args);
+  std::string CmdPopupList(const Args& args);
+  std::string CmdExpectMessageBox(const Args& args);
+  std::string CmdAnswerMessageBox(const Args& args);
+  std::string CmdExpectMessageBoxes(const Args& args);
+  // Self-test windows (win32_runner_modal.cpp).
+  std::string CmdSelftestPopup(const Args& args);
+  std::string CmdSelftestMessageBox(const Args& args);
+  std::string CmdSelftestDialog(const Args& args);
+  std::string CmdSelftestBrowseFolder(const Args& args);
+  std::string CmdSelftestOpenFile(const Args& args);
+  std::string CmdSelftestAtom(const Args& args);
+  std::string CmdSelftestStart(const Args& args);
+
+  // Dialogs and their controls (win32_runner_dialog.cpp).
+  std::string CmdDialog(const Args& args);
+  std::string CmdDialogList(const Args& args);
+  std::string CmdDialogClick(const Args& args);
+  std::string CmdDialogCheck(const Args& args);
+  std::string CmdDialogTab(const Args& args);
+  std::string CmdDialogUpDown(const Args& args);
+  std::string CmdDialogCombo(const Args& args);
+  std::string CmdDialogType(const Args& args);
+  std::string CmdDialogKey(const Args& args);
+  std::string CmdExpectControl(const Args& args);
+  std::string CmdExpectCell(const Args& args);
+  std::string CmdListClick(const Args& args);
+  std::string CmdListDrag(const Args& args);
+  std::string CmdBrowseFolder(const Args& args);
+  std::string CmdOpenFile(const Args& args);
+
+  // Pointer, keys, activation, hot keys (win32_runner_input.cpp).
+  std::string CmdPress(const Args& args);
+  std::string CmdMoveTo(const Args& args);
+  std::string CmdRelease(const Args& args);
+  std::string CmdExpectCursorPos(const Args& args);
+  std::string CmdActivate(const Args& args);
+  std::string CmdExpectKey(const Args& args);
+  std::string CmdExpectNoKey(const Args& args);
+  std::string CmdExpectActivated(const Args& args);
+  std::string CmdHotKey(const Args& args);
+  std::string CmdReserveHotKey(const Args& args);
+  std::string CmdReleaseHotKey(const Args& args);
+  std::string CmdExpectHotKeyFree(const Args& args);
+  std::string CmdExpectAtom(const Args& args);
 
   // Windows, input, pixels, settings file, resources (win32_runner_window.cpp).
   std::string CmdTarget(const Args& args);
@@ -107,18 +179,48 @@ class ScenarioRunner {
   std::string CmdExpectGdiCount(const Args& args);
 
   // A window named in a script: main, equalizer, playlist, browser, plugin (the
-  // plug-in's window, by its caption), or any class name or caption; null if none.
+  // plug-in's window, by its caption), dialog (the one chosen by the dialog command),
+  // menu (the open popup menu), message-box (the open one), or any class name or
+  // caption; null if none.
   HWND ResolveWindow(const std::string& name) const;
+  // The open message box a command acts on: the one last expected while it is open,
+  // else the one open.
+  HWND CurrentMessageBox() const;
+  // The control of the chosen dialog, or an error; waits for it to exist.
+  std::string WaitControl(const std::string& spec, HWND& control);
+  // Types text (UTF-8 or ANSI) as key presses of its characters to the focus.
+  void TypeText(const std::wstring& text);
+  // Opens the submenus along path[0..count) by the pointer; the menu holding the last.
+  std::string OpenMenuPath(const std::vector<std::string>& path, size_t count, HMENU& menu);
   // The target window's top-left corner plus (x, y), or an error.
   std::string TargetPoint(const std::string& x, const std::string& y, POINT& point) const;
   std::string IniPath() const { return hostFolder_ + "Plugins\\gen_Varimo.ini"; }
+
+  struct TReservedHotKey {
+    int Id;
+    UINT Modifiers;
+    UINT Key;
+  };
 
   Win32SimHost& host_;
   RequestLog& log_;
   std::string hostFolder_;
   Win32PluginLoader plugin_;
+  ScriptFiber fiber_;
+  ModalWatch watch_;
+  SelfTestUi selftest_;
   uint32_t timeoutMS_ = 3000;
+  // What the expectations look at: requests, notes, host events and message boxes since
+  // the mark.
   size_t mark_ = 0;
+  size_t noteMark_ = 0;
+  size_t eventMark_ = 0;
+  size_t boxMark_ = 0;
+  HWND dialog_ = nullptr;
+  HWND messageBox_ = nullptr;
+  std::vector<TReservedHotKey> reserved_;
+  std::vector<ATOM> atoms_;
+  int currentLine_ = 0;
   std::string target_ = "plugin";
   bool closed_ = false;
   bool quit_ = false;

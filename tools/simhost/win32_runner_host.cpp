@@ -126,27 +126,33 @@ std::string ScenarioRunner::CmdHostCommand(const Args& args) {
   return std::string();
 }
 
+// Both run on the host's side: init may show a message box, and the window it creates
+// belongs with the host's message loop.
 std::string ScenarioRunner::CmdLoad(const Args&) {
-  std::string path = hostFolder_ + "Plugins\\gen_Varimo.dll";
-  TPluginRecordInfo info;
-  std::string error;
-  host_.Note("host: loading " + path);
-  bool loaded = plugin_.Load(path, host_.Main(), info, error);
-  if (!info.Description.empty() || info.Version != 0) {
-    host_.Note("plugin record version=" + std::to_string(info.Version) + " description=\"" +
-               info.Description + "\"");
-  }
-  if (!loaded) return error;
-  host_.Note("plugin init returned " + std::to_string(info.InitResult));
-  return std::string();
+  return OnHost([this] {
+    std::string path = hostFolder_ + "Plugins\\gen_Varimo.dll";
+    TPluginRecordInfo info;
+    std::string error;
+    host_.Note("host: loading " + path);
+    bool loaded = plugin_.Load(path, host_.Main(), info, error);
+    if (!info.Description.empty() || info.Version != 0) {
+      host_.Note("plugin record version=" + std::to_string(info.Version) + " description=\"" +
+                 info.Description + "\"");
+    }
+    if (!loaded) return error;
+    host_.Note("plugin init returned " + std::to_string(info.InitResult));
+    return std::string();
+  });
 }
 
 std::string ScenarioRunner::CmdUnload(const Args&) {
   if (!plugin_.Loaded()) return "no plug-in is loaded";
   host_.Note("host: plug-in quit and unload");
-  plugin_.Unload();
-  host_.Note("host: plug-in unloaded");
-  return std::string();
+  return OnHost([this] {
+    plugin_.Unload();
+    host_.Note("host: plug-in unloaded");
+    return std::string();
+  });
 }
 
 std::string ScenarioRunner::CmdPump(const Args& args) {
@@ -165,6 +171,9 @@ std::string ScenarioRunner::CmdTimeout(const Args& args) {
 
 std::string ScenarioRunner::CmdMark(const Args&) {
   mark_ = log_.Mark();
+  noteMark_ = log_.Notes().size();
+  eventMark_ = host_.Events().size();
+  boxMark_ = watch_.MessageBoxMark();
   return std::string();
 }
 

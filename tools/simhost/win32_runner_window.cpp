@@ -1,9 +1,10 @@
 // Scenario commands on windows, input, pixels, the settings file and resource counts.
-#include <cctype>
 #include <cstdio>
 
+#include "win32_controls.h"
 #include "win32_desktop.h"
 #include "win32_gdi_count.h"
+#include "win32_menu_reader.h"
 #include "win32_runner.h"
 
 namespace varimo {
@@ -13,38 +14,10 @@ namespace {
 // each as its own message; short enough for two clicks to count as a double click.
 constexpr uint32_t kInputGapMS = 30;
 constexpr int kDragSteps = 8;
+constexpr int64_t kRepaintBatch = 50;
 constexpr size_t kIniValueSize = 2048;
 // Stands for a missing key: a value no settings file holds.
 constexpr char kAbsent[] = "\x01(absent)";
-
-struct TKeyName {
-  const char* Name;
-  WORD Code;
-};
-
-constexpr TKeyName kKeyNames[] = {
-    {"enter", VK_RETURN},   {"esc", VK_ESCAPE},    {"space", VK_SPACE},   {"tab", VK_TAB},
-    {"backspace", VK_BACK}, {"left", VK_LEFT},     {"right", VK_RIGHT},   {"up", VK_UP},
-    {"down", VK_DOWN},      {"pageup", VK_PRIOR},  {"pagedown", VK_NEXT}, {"home", VK_HOME},
-    {"end", VK_END},        {"insert", VK_INSERT}, {"delete", VK_DELETE}, {"comma", 188},
-    {"period", 190},        {"minus", 189},        {"slash", 191},        {"f1", VK_F1},
-    {"f2", VK_F2},          {"f3", VK_F3},         {"f4", VK_F4},         {"f5", VK_F5},
-    {"f6", VK_F6},          {"f7", VK_F7},         {"f8", VK_F8},         {"f9", VK_F9},
-    {"f10", VK_F10},        {"f11", VK_F11},       {"f12", VK_F12},
-};
-
-// A single letter or digit is its own key; then the names above; then a decimal code.
-std::optional<WORD> ParseKey(const std::string& word) {
-  if (word.size() == 1 && std::isalnum(static_cast<unsigned char>(word[0]))) {
-    return static_cast<WORD>(std::toupper(static_cast<unsigned char>(word[0])));
-  }
-  for (const TKeyName& key : kKeyNames) {
-    if (word == key.Name) return key.Code;
-  }
-  std::optional<int64_t> code = ParseInteger(word);
-  if (code && *code > 0 && *code < 256) return static_cast<WORD>(*code);
-  return std::nullopt;
-}
 
 std::string Hex(uint32_t rgb) {
   char text[8];
@@ -131,27 +104,37 @@ std::string ScenarioRunner::CmdMove(const Args& args) {
   if (!left || !top) return "coordinates must be numbers";
   HWND window = ResolveWindow(args[0]);
   if (window == nullptr) return "there is no window '" + args[0] + "'";
-  SetWindowPos(window, nullptr, static_cast<int>(*left), static_cast<int>(*top), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  int x = static_cast<int>(*left);
+  int y = static_cast<int>(*top);
+  std::string error = OnHost([window, x, y] {
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return std::string();
+  });
   Pump(0);
-  return std::string();
+  return error;
 }
 
 // Directly, not by a system command: the host's log keeps only what others ask of it.
 std::string ScenarioRunner::CmdMinimize(const Args& args) {
   HWND window = ResolveWindow(args[0]);
   if (window == nullptr) return "there is no window '" + args[0] + "'";
-  ShowWindow(window, SW_MINIMIZE);
+  std::string error = OnHost([window] {
+    ShowWindow(window, SW_MINIMIZE);
+    return std::string();
+  });
   Pump(0);
-  return std::string();
+  return error;
 }
 
 std::string ScenarioRunner::CmdRestore(const Args& args) {
   HWND window = ResolveWindow(args[0]);
   if (window == nullptr) return "there is no window '" + args[0] + "'";
-  ShowWindow(window, SW_RESTORE);
+  std::string error = OnHost([window] {
+    ShowWindow(window, SW_RESTORE);
+    return std::string();
+  });
   Pump(0);
-  return std::string();
+  return error;
 }
 
 std::string ScenarioRunner::CmdRepaint(const Args& args) {
@@ -161,18 +144,25 @@ std::string ScenarioRunner::CmdRepaint(const Args& args) {
   if (activate && args[1] != "activate") return "'" + args[1] + "' is not activate";
   HWND window = ResolveWindow(target_);
   if (window == nullptr) return "no window '" + target_ + "' to repaint";
-  for (int64_t i = 1; i <= *count; ++i) {
-    if (activate) {
-      // Alternating, as the user switching windows would; the window ends active.
-      SendMessageA(window, WM_ACTIVATE, i % 2 == 0 || i == *count ? WA_ACTIVE : WA_INACTIVE, 0);
-    } else {
-      InvalidateRect(window, nullptr, FALSE);
-      UpdateWindow(window);
-    }
-    // The timer and the host run on between repaints, as they would on a busy desktop.
-    if (i % 50 == 0) Pump(0);
+  int64_t last = *count;
+  // The timer and the host run on between batches of repaints, as they would on a busy
+  // desktop.
+  for (int64_t first = 1; first <= last; first += kRepaintBatch) {
+    std::string error = OnHost([window, activate, first, last] {
+      for (int64_t i = first; i < first + kRepaintBatch && i <= last; ++i) {
+        if (activate) {
+          // Alternating, as the user switching windows would; the window ends active.
+          SendMessageA(window, WM_ACTIVATE, i % 2 == 0 || i == last ? WA_ACTIVE : WA_INACTIVE, 0);
+        } else {
+          InvalidateRect(window, nullptr, FALSE);
+          UpdateWindow(window);
+        }
+      }
+      return std::string();
+    });
+    if (!error.empty()) return error;
+    Pump(0);
   }
-  Pump(0);
   return std::string();
 }
 
@@ -242,22 +232,15 @@ std::string ScenarioRunner::CmdKey(const Args& args) {
   std::optional<WORD> key = ParseKey(args[0]);
   if (!key) return "'" + args[0] + "' is no key (a letter, a digit, a key name or a code)";
   std::vector<WORD> modifiers;
-  for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "alt") {
-      modifiers.push_back(VK_MENU);
-    } else if (args[i] == "ctrl") {
-      modifiers.push_back(VK_CONTROL);
-    } else if (args[i] == "shift") {
-      modifiers.push_back(VK_SHIFT);
-    } else {
-      return "'" + args[i] + "' is not alt, ctrl or shift";
-    }
-  }
+  if (!ParseModifierKeys(args, 1, modifiers)) return "modifiers are alt, ctrl or shift";
   HWND window = ResolveWindow(target_);
   if (window == nullptr) return "no window '" + target_ + "' to type into";
   // Keys go to the focus; the target gets it first, as a user would click it.
-  SetForegroundWindow(window);
-  SetFocus(window);
+  OnHost([window] {
+    SetForegroundWindow(window);
+    SetFocus(window);
+    return std::string();
+  });
   Pump(kInputGapMS);
   for (WORD modifier : modifiers) SendKey(modifier, false);
   SendKey(*key, false);
@@ -298,6 +281,14 @@ std::string ScenarioRunner::CmdScreenshot(const Args& args) {
     rect = VirtualScreenRect();
   } else if (what == "all") {
     rect = VisibleProcessWindowsRect();
+  } else if (what == "menu") {
+    std::vector<HWND> menus = OpenMenuWindows();
+    if (menus.empty()) return "no popup menu is open";
+    rect = ScreenRect(menus[0]);
+    for (HWND menu : menus) {
+      RECT part = ScreenRect(menu);
+      UnionRect(&rect, &rect, &part);
+    }
   } else {
     HWND window = ResolveWindow(what);
     if (window == nullptr) return "there is no window '" + what + "'";

@@ -17,9 +17,9 @@ constexpr int kTitleBarHeight = 14;
 
 constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT kTickMS = 100;
-// The host's popup menu is modal; it closes itself so a scenario never waits on it.
+// The host's popup menu is modal; unless a scenario drives it, it closes itself so that
+// a scenario never waits on it.
 constexpr UINT_PTR kPopupTimer = 2;
-constexpr UINT kPopupShowMS = 400;
 
 constexpr int32_t kSkipMS = 5000;
 constexpr int32_t kVolumeStep = 8;
@@ -119,6 +119,18 @@ std::string ReadArgumentText(WPARAM address) {
 
 }  // namespace
 
+const char* HostEventKindName(THostEvent::Kind kind) {
+  switch (kind) {
+    case THostEvent::Kind::KeyDown: return "down";
+    case THostEvent::Kind::KeyUp: return "up";
+    case THostEvent::Kind::SysKeyDown: return "sysdown";
+    case THostEvent::Kind::SysKeyUp: return "sysup";
+    case THostEvent::Kind::Activated: return "activated";
+    case THostEvent::Kind::Deactivated: return "deactivated";
+  }
+  return "";
+}
+
 bool Win32SimHost::Create(HINSTANCE instance, POINT origin, std::string& error) {
   for (const TWindowClass* c : {&kMainClass, &kEqualizerClass, &kPlaylistClass, &kBrowserClass}) {
     if (!RegisterHostClass(instance, c->ClassName, WindowProc)) {
@@ -167,6 +179,33 @@ void Win32SimHost::Destroy() {
 bool Win32SimHost::IsOwnWindow(HWND window) const {
   return window != nullptr &&
          (window == main_ || window == equalizer_ || window == playlist_ || window == browser_);
+}
+
+const char* Win32SimHost::WindowName(HWND window) const {
+  if (window == nullptr) return "";
+  if (window == main_) return "main";
+  if (window == equalizer_) return "equalizer";
+  if (window == playlist_) return "playlist";
+  if (window == browser_) return "browser";
+  return "";
+}
+
+void Win32SimHost::Record(THostEvent::Kind kind, HWND window, int key) {
+  THostEvent event;
+  event.What = kind;
+  event.Window = window;
+  event.Key = key;
+  event.Foreground = GetForegroundWindow() == window;
+  event.TimeMS = Now();
+  events_.push_back(event);
+  bool isKey = kind != THostEvent::Kind::Activated && kind != THostEvent::Kind::Deactivated;
+  // While the windows are being created they have no names yet; their titles say which.
+  char title[64] = {};
+  if (*WindowName(window) == '\0') GetWindowTextA(window, title, sizeof(title));
+  Note(std::string("host: ") + (isKey ? "key " : "") + HostEventKindName(kind) +
+       (isKey ? " " + std::to_string(key) : std::string()) + " in " +
+       (*WindowName(window) != '\0' ? WindowName(window) : title) +
+       (kind == THostEvent::Kind::Activated && event.Foreground ? " (foreground)" : ""));
 }
 
 void Win32SimHost::Tick() {
@@ -220,15 +259,19 @@ LRESULT Win32SimHost::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
     case WM_LBUTTONUP:
       if (GetCapture() == window) ReleaseCapture();
       return 0;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: {
-      // Not a request, but the trace shows where a scenario's keys landed.
-      char title[64];
-      GetWindowTextA(window, title, sizeof(title));
-      Note(std::string("host: key ") + std::to_string(wParam) +
-           (message == WM_SYSKEYDOWN ? " (system)" : "") + " in " + title);
+    // Not requests, but scenarios look for them: keys the plug-in synthesizes or
+    // forwards, and the windows it brings to the front.
+    case WM_KEYDOWN: Record(THostEvent::Kind::KeyDown, window, static_cast<int>(wParam)); break;
+    case WM_KEYUP: Record(THostEvent::Kind::KeyUp, window, static_cast<int>(wParam)); break;
+    case WM_SYSKEYDOWN:
+      Record(THostEvent::Kind::SysKeyDown, window, static_cast<int>(wParam));
       break;
-    }
+    case WM_SYSKEYUP: Record(THostEvent::Kind::SysKeyUp, window, static_cast<int>(wParam)); break;
+    case WM_ACTIVATE:
+      Record(LOWORD(wParam) == WA_INACTIVE ? THostEvent::Kind::Deactivated
+                                           : THostEvent::Kind::Activated,
+             window, 0);
+      break;
     default: break;
   }
   if (window == main_) return HandleMainMessage(message, wParam, lParam);
@@ -262,6 +305,10 @@ LRESULT Win32SimHost::HandleMainMessage(UINT message, WPARAM wParam, LPARAM lPar
         KillTimer(main_, kPopupTimer);
         EndMenu();
       }
+      return 0;
+    case WM_HOTKEY:
+      Note("host: hot key " + std::to_string(wParam) + " modifiers " +
+           std::to_string(LOWORD(lParam)) + " key " + std::to_string(HIWORD(lParam)));
       return 0;
     case WM_CLOSE:
       Note("host: close requested");
@@ -369,7 +416,7 @@ void Win32SimHost::OpenPopupMenu() {
   POINT point;
   GetCursorPos(&point);
   SetForegroundWindow(main_);
-  SetTimer(main_, kPopupTimer, kPopupShowMS, nullptr);
+  if (popupCloseMS_ > 0) SetTimer(main_, kPopupTimer, popupCloseMS_, nullptr);
   TrackPopupMenu(menu_, TPM_RIGHTBUTTON, point.x, point.y, 0, main_, nullptr);
   KillTimer(main_, kPopupTimer);
   PostMessageA(main_, WM_NULL, 0, 0);

@@ -6,11 +6,24 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "player.h"
 #include "request_log.h"
 
 namespace varimo {
+
+// A key message or an activation that one of the host's windows received.
+struct THostEvent {
+  enum class Kind { KeyDown, KeyUp, SysKeyDown, SysKeyUp, Activated, Deactivated };
+  Kind What = Kind::KeyDown;
+  HWND Window = nullptr;
+  int Key = 0;              // the virtual key of a key message
+  bool Foreground = false;  // an activated window is the foreground window
+  uint32_t TimeMS = 0;
+};
+
+const char* HostEventKindName(THostEvent::Kind kind);
 
 class Win32SimHost {
  public:
@@ -30,6 +43,12 @@ class Win32SimHost {
   HWND Browser() const { return browser_; }
   HMENU MainMenu() const { return menu_; }
   bool IsOwnWindow(HWND window) const;
+  // "main", "equalizer", "playlist" or "browser"; empty for other windows.
+  const char* WindowName(HWND window) const;
+  const std::vector<THostEvent>& Events() const { return events_; }
+  // How long the main popup menu stays open before it closes itself; 0 keeps it open
+  // until it is picked from or dismissed.
+  void SetPopupCloseMS(uint32_t ms) { popupCloseMS_ = ms; }
 
   SimPlayer& Player() { return player_; }
   // Brings playback up to now and repaints what changed.
@@ -42,6 +61,7 @@ class Win32SimHost {
   // Milliseconds since the host started, the time base of the log.
   uint32_t Now() const { return GetTickCount() - startTick_; }
   void Note(const std::string& text) { log_.Note(Now(), text); }
+  void Step(const std::string& text) { log_.Step(Now(), text); }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -53,6 +73,7 @@ class Win32SimHost {
   void Paint(HWND window);
   THostRequest StartRequest(RequestKind kind, int64_t code, int64_t argument);
   void ToggleVisible(HWND window);
+  void Record(THostEvent::Kind kind, HWND window, int key);
 
   RequestLog& log_;
   SimPlayer player_;
@@ -75,6 +96,8 @@ class Win32SimHost {
   PlayerState shownState_ = PlayerState::Stopped;
   // Where in its title bar a host window was grabbed for a drag.
   POINT dragOffset_ = {0, 0};
+  std::vector<THostEvent> events_;
+  uint32_t popupCloseMS_ = 400;
 };
 
 }  // namespace varimo

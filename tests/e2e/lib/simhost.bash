@@ -4,7 +4,8 @@
 # a display. VARIMO_E2E_WIN32 and VARIMO_E2E_NATIVE name other build folders than
 # build-win32 and build, for a run beside someone else's builds.
 
-# e2e_setup ROOT NAME: builds what is missing and lays out the host folder.
+# e2e_setup ROOT NAME: builds what is missing and lays out the host folder, with the
+# stand-in unpack program (standin_unpack.exe) beside the host.
 # Sets E2E_ROOT, E2E_BUILD, E2E_DIR.
 e2e_setup() {
   E2E_ROOT=$(cd "$1" && pwd)
@@ -14,11 +15,11 @@ e2e_setup() {
     cmake -S "$E2E_ROOT" -B "$E2E_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$E2E_ROOT/cmake/mingw-i686.cmake" >/dev/null || return 1
   fi
-  ninja -C "$E2E_BUILD" -j2 simhost gen_Varimo >/dev/null || {
-    echo "e2e: cannot build simhost.exe and gen_Varimo.dll"; return 1; }
+  ninja -C "$E2E_BUILD" -j2 simhost gen_Varimo standin_unpack >/dev/null || {
+    echo "e2e: cannot build simhost.exe, gen_Varimo.dll and standin_unpack.exe"; return 1; }
   rm -rf "$E2E_DIR"
   mkdir -p "$E2E_DIR/Plugins"
-  cp "$E2E_BUILD/simhost.exe" "$E2E_DIR/"
+  cp "$E2E_BUILD/simhost.exe" "$E2E_BUILD/standin_unpack.exe" "$E2E_DIR/"
   cp "$E2E_BUILD/gen_Varimo.dll" "$E2E_DIR/Plugins/"
 }
 
