@@ -52,8 +52,8 @@ const TControlSpec kOptionsControls[58] = {
     {kComboBoxVisibleKey, TControlKind::kDropDownList, kPageOperate, 110, 128,  60, 20, ""},
 
     {kCheckBoxHotKey, TControlKind::kCheckBox, kPageHotKey,  12,   8, 130,  18, u8"ﾎｯﾄｷｰを使用"},
-    {kLabelHostMark,  TControlKind::kLabel,    kPageHotKey, 176,  11,   8,  14, "*", false, kBlue},
-    {kLabelHostNote,  TControlKind::kLabel,    kPageHotKey, 184,  11, 137,  14, u8"はWinampに対しての操作", true, kBlue},
+    {kLabelHostMark,  TControlKind::kLabel,    kPageHotKey, 150,  11,   8,  14, "*", false, kBlue},
+    {kLabelHostNote,  TControlKind::kLabel,    kPageHotKey, 158,  11, 163,  14, u8"はWinampに対しての操作", true, kBlue},
     {kListViewHotKey, TControlKind::kListView, kPageHotKey,  12,  32, 309, 156, ""},
 
     {kLabelMP3on3,    TControlKind::kLabel,    kPageUnPack,  12, 14, 200, 14, "MusicPack 3on3"},

@@ -335,7 +335,7 @@ void TWin32Dialog::CreateControl(const TControlSpec& control, TControlRect rect,
     }
     case TControlKind::kTabs:
       className = WC_TABCONTROLW;
-      style |= WS_TABSTOP | WS_CLIPSIBLINGS;
+      style |= WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH;
       break;
     case TControlKind::kButton:
       className = L"BUTTON";
@@ -352,7 +352,8 @@ void TWin32Dialog::CreateControl(const TControlSpec& control, TControlRect rect,
       break;
     case TControlKind::kGroupBox:
       className = L"BUTTON";
-      style |= BS_GROUPBOX;
+      // Its frame stays off the heading check box laid over it.
+      style |= BS_GROUPBOX | WS_CLIPSIBLINGS;
       break;
     case TControlKind::kLabel: style |= SS_LEFT | SS_NOPREFIX; break;
     case TControlKind::kLink: style |= SS_LEFT | SS_NOPREFIX | SS_NOTIFY | SS_PATHELLIPSIS; break;

@@ -216,6 +216,8 @@ bool TOptionsView::OnInit() {
   CreateControls(kOptionsControls, fonts_);
 
   HWND tabs = Window(kOptionsTabs);
+  // Seven captions in one row across the dialog.
+  SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM((kOptionsClientWidth - 5) / 7, 20));
   for (int i = 0; i < 7; ++i) {
     std::wstring caption = WideFromUtf8(kOptionsPageCaptions[i]);
     TCITEMW item = {};
@@ -280,7 +282,8 @@ bool TOptionsView::OnInit() {
   model_.FormShow();
   Sync();
   SyncSample();
-  return false;
+  SetFocus(tabs);
+  return true;
 }
 
 void TOptionsView::MakeEditors() {
