@@ -194,9 +194,9 @@ TFontHandle TDialogFonts::Get(int32_t height, bool bold, bool underline, const s
   // Japanese faces with the Shift-JIS character set; other faces take their own.
   const bool latin = name == L"Times New Roman";
   HFONT font =
-      CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
-                  latin ? ANSI_CHARSET : SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, name.c_str());
+      CreateFontW(cellHeight_ ? height : -height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE,
+                  underline, FALSE, latin ? ANSI_CHARSET : SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, name.c_str());
   fonts_[key] = font;
   return font;
 }

@@ -29,19 +29,22 @@ std::optional<std::string> AnsiPathFromWide(const std::wstring& path);
 // and Wine bring; the designed face when none is found, for the system to substitute.
 std::wstring DialogFace(const std::vector<std::wstring>& designed);
 
-// Fonts of one face, made on first use and deleted with the object.
+// Fonts of one face, made on first use and deleted with the object. Heights are of the
+// characters, or of the whole character cell (leading included) when so made.
 class TDialogFonts {
  public:
-  explicit TDialogFonts(std::wstring face) : face_(std::move(face)) {}
+  explicit TDialogFonts(std::wstring face, bool cellHeight = false)
+      : face_(std::move(face)), cellHeight_(cellHeight) {}
   TDialogFonts(const TDialogFonts&) = delete;
   TDialogFonts& operator=(const TDialogFonts&) = delete;
   ~TDialogFonts();
-  // height in pixels of the characters; another face when given.
+  // height in pixels; another face when given.
   TFontHandle Get(int32_t height, bool bold = false, bool underline = false,
                   const std::wstring& face = std::wstring());
 
  private:
   std::wstring face_;
+  bool cellHeight_;
   std::map<std::wstring, TFontHandle> fonts_;
 };
 

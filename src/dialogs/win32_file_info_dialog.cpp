@@ -14,7 +14,7 @@ class TFileInfoView : public TWin32Dialog {
       : info_(info),
         main_(main),
         screen_(screen),
-        fonts_(DialogFace({L"ＭＳ Ｐゴシック", L"MS PGothic"})) {}
+        fonts_(DialogFace({L"ＭＳ Ｐゴシック", L"MS PGothic"}), true) {}
 
  protected:
   TWindowBounds Placement(int32_t width, int32_t height) override {

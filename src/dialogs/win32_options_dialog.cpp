@@ -329,6 +329,12 @@ void TOptionsView::Sync() {
   SyncLooks();
   SyncRoles();
   SetText(kButtonMeasure, WideFromUtf8(model_.MeasureButtonCaption()));
+  HWND update = Window(kButtonUpdate);
+  // A disabled button that kept the focus would leave the keyboard with nowhere to go.
+  if (!model_.ApplyEnabled && GetFocus() == update) {
+    SendMessageW(ToWindow(dialog_), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Window(kOptionsOk)),
+                 TRUE);
+  }
   SetEnabled(kButtonUpdate, model_.ApplyEnabled);
 }
 

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The host's configure call opens the options dialog "設定" over the host, modal, with the
+# monitor running; OK writes the options and gives the host its windows back.
+set -uo pipefail
+root=${1:?usage: options_config.sh REPO_ROOT}
+source "$root/tests/e2e/lib/simhost.bash"
+e2e_setup "$root" options_config || exit 1
+
+compiler=i686-w64-mingw32-g++-win32
+command -v "$compiler" >/dev/null || compiler=i686-w64-mingw32-g++
+"$compiler" -std=c++17 -O1 -Wall -Wextra -Werror -static \
+  -o "$E2E_DIR/config_host.exe" "$root/tests/e2e/hosts/win32_config_host.cpp" ||
+  { echo "e2e: cannot build config_host.exe"; exit 1; }
+
+status=0
+(
+  cd "$E2E_DIR" &&
+    export WINEDEBUG=-all LANG=ja_JP.UTF-8 WINEPREFIX="$E2E_BUILD/wineprefix" \
+      WINEDLLOVERRIDES='mscoree,mshtml=' &&
+    xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '
+      timeout -k 5 "${E2E_TIMEOUT:-120}" wine config_host.exe
+      status=$?
+      [ "$status" -ge 124 ] && echo "e2e: config_host timed out" && wineserver -k
+      wineserver -w
+      exit "$status"'
+) >"$E2E_DIR/output.txt" 2>&1 || status=$?
+grep -E '^(PASS|FAIL) ' "$E2E_DIR/output.txt"
+if [ "$status" -ne 0 ]; then
+  echo "e2e: config_host exited with $status"
+  grep -v '^wine: \|^PASS \|^FAIL ' "$E2E_DIR/output.txt" | tail -n 20
+  exit 1
+fi
+echo "options_config: passed"
