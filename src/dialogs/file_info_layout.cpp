@@ -98,7 +98,17 @@ TFileInfoData ReadSelectedFileInfo(const TVarimo& varimo, TPorts& ports) {
     track->EndPos = chosen.EndPos;
   }
   return ReadFileInfo(ports.Files, albumFile, album.AlbumKind, track ? &*track : nullptr,
-                      [&ports] { ports.Window.PumpMessages(); });
+                      PacedPump(ports.Clock, [&ports] { ports.Window.PumpMessages(); }));
+}
+
+std::function<void()> PacedPump(IClock& clock, std::function<void()> pump, uint32_t intervalMS) {
+  return [&clock, pump = std::move(pump), intervalMS, last = std::optional<uint32_t>()]() mutable {
+    const uint32_t now = clock.TickCount();
+    // The tick count wraps; the difference of two readings does not.
+    if (last && now - *last < intervalMS) return;
+    last = now;
+    pump();
+  };
 }
 
 }  // namespace varimo

@@ -79,10 +79,16 @@ class FakeWindow : public IWindow {
 // A manual clock; sleeping moves it on and runs OnSleep with the time slept.
 class FakeClock : public IClock {
  public:
-  uint32_t TickCount() override { return Now; }
+  // Each reading moves the clock on by Step.
+  uint32_t TickCount() override {
+    const uint32_t now = Now;
+    Now += Step;
+    return now;
+  }
   void Sleep(uint32_t ms) override;
 
   uint32_t Now = 0;
+  uint32_t Step = 0;
   uint64_t Slept = 0;
   std::function<void(uint32_t)> OnSleep;
 };
