@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <string>
 
 namespace varimo {
 namespace {
@@ -43,7 +45,35 @@ const uint8_t* ProcessEnvironmentBlock() {
   return reinterpret_cast<const uint8_t*>(basic.PebBaseAddress);
 }
 
-bool CountWineGdiObjects(DWORD& count) {
+// Wine's object kinds in the table's type byte (its base type: pens count with brushes);
+// other values are shown by number.
+struct TGdiKind {
+  uint8_t Type;
+  const char* Name;
+};
+constexpr TGdiKind kGdiKinds[] = {{0x01, "DC"},       {0x04, "region"},      {0x05, "surface"},
+                                  {0x06, "metafile"}, {0x08, "palette"},     {0x09, "bitmap"},
+                                  {0x0a, "font"},     {0x10, "brush or pen"}};
+
+std::string DescribeKinds(const size_t (&counts)[256]) {
+  std::string text;
+  for (size_t type = 1; type < 256; ++type) {
+    if (counts[type] == 0) continue;
+    std::string name;
+    for (const TGdiKind& kind : kGdiKinds) {
+      if (kind.Type == type) name = kind.Name;
+    }
+    if (name.empty()) {
+      char code[16];
+      std::snprintf(code, sizeof(code), "type %02X", static_cast<unsigned>(type));
+      name = code;
+    }
+    text += (text.empty() ? "" : ", ") + name + " " + std::to_string(counts[type]);
+  }
+  return text;
+}
+
+bool CountWineGdiObjects(DWORD& count, std::string& kinds) {
   const uint8_t* peb = ProcessEnvironmentBlock();
   if (peb == nullptr) return false;
   const uint8_t* table = *reinterpret_cast<const uint8_t* const*>(peb + kPebGdiTableOffset);
@@ -57,9 +87,14 @@ bool CountWineGdiObjects(DWORD& count) {
   const auto* end = static_cast<const uint8_t*>(region.BaseAddress) + region.RegionSize;
   size_t entries = std::min(kWineEntries, static_cast<size_t>(end - table) / kWineEntrySize);
   count = 0;
+  size_t byType[256] = {};
   for (size_t i = 0; i < entries; ++i) {
-    if (table[i * kWineEntrySize + kWineTypeOffset] != 0) ++count;
+    uint8_t type = table[i * kWineEntrySize + kWineTypeOffset];
+    if (type == 0) continue;
+    ++count;
+    ++byType[type];
   }
+  kinds = DescribeKinds(byType);
   return true;
 }
 
@@ -117,7 +152,8 @@ TGuiObjectCount CountGuiObjects() {
   // A process with windows always holds objects of both kinds; zero means not counted.
   count.GdiKnown = count.Gdi != 0;
   count.UserKnown = count.User != 0;
-  if (!count.GdiKnown && RunsUnderWine()) count.GdiKnown = CountWineGdiObjects(count.Gdi);
+  if (!count.GdiKnown && RunsUnderWine())
+    count.GdiKnown = CountWineGdiObjects(count.Gdi, count.GdiKinds);
   if (!count.UserKnown && RunsUnderWine()) count.UserKnown = CountWineUserObjects(count.User);
   // Wine leaves the private usage of the process's memory counters at 0; the walk over
   // the address space gives the same figure on both.

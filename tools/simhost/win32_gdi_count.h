@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 namespace varimo {
 
@@ -15,6 +16,8 @@ struct TGuiObjectCount {
   bool UserKnown = false;
   // Committed private pages of the address space: what Windows calls private bytes.
   uint64_t PrivateBytes = 0;
+  // Under Wine, the GDI objects by kind ("DC 12, bitmap 30, ..."), to tell a leak's kind.
+  std::string GdiKinds;
 };
 
 // The system's own counts where it keeps them. Under Wine, which counts nothing there, the

@@ -159,7 +159,9 @@ const std::vector<ScenarioRunner::TCommand>& ScenarioRunner::Commands() {
        &ScenarioRunner::CmdExpectGdiCount},
       {"step", "step TEXT...", 1, 64, true, &ScenarioRunner::CmdStep},
       {"steps-for", "steps-for MS", 1, 1, true, &ScenarioRunner::CmdStepsFor},
+      {"steps-break", "steps-break", 0, 0, true, &ScenarioRunner::CmdStepsBreak},
       {"steps-end", "steps-end", 0, 0, true, &ScenarioRunner::CmdStepsEnd},
+      {"set", "set NAME VALUE", 2, 2, true, &ScenarioRunner::CmdSet},
       {"expect-responsive", "expect-responsive MS", 1, 1, false,
        &ScenarioRunner::CmdExpectResponsive},
       {"expect-note", "expect-note TEXT", 1, 1, true, &ScenarioRunner::CmdExpectNote},
@@ -266,12 +268,11 @@ int ScenarioRunner::Run(const std::string& scenarioPath) {
 int ScenarioRunner::RunLines(const std::vector<TScenarioLine>& lines,
                              const std::string& scenarioPath) {
   for (size_t index = 0; index < lines.size(); ++index) {
-    if (lines[index].Words[0] == "step" && TimeBoxOver()) {
+    if (lines[index].Words[0] == "steps-break" && TimeBoxOver()) {
       // The time is up: the remaining steps give way to what follows the box.
+      int breakLine = lines[index].Number;
       while (index < lines.size() && lines[index].Words[0] != "steps-end") ++index;
-      if (index == lines.size()) {
-        return Fail(lines.back().Number, "steps-for", "no steps-end closes the time box");
-      }
+      if (index == lines.size()) return Fail(breakLine, "steps-break", "no steps-end follows");
     }
     const TScenarioLine& line = lines[index];
     const std::string& name = line.Words[0];
@@ -441,6 +442,17 @@ std::string ScenarioRunner::CmdStepsFor(const Args& args) {
   timeBoxStart_ = GetTickCount();
   timeBoxMS_ = static_cast<uint32_t>(*ms);
   stepsRun_ = 0;
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdStepsBreak(const Args&) {
+  // Where the time is up, the line is never run: RunLines goes on after the box.
+  return timeBoxed_ ? std::string() : "no steps-for opened a time box";
+}
+
+std::string ScenarioRunner::CmdSet(const Args& args) {
+  if (args[0].empty() || args[0].find('=') != std::string::npos) return "no such name";
+  SetEnvironmentVariableA(args[0].c_str(), args[1].c_str());
   return std::string();
 }
 

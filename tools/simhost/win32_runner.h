@@ -103,7 +103,9 @@ class ScenarioRunner {
   // Steps, time boxes and the host thread's responsiveness, for long runs.
   std::string CmdStep(const Args& args);
   std::string CmdStepsFor(const Args& args);
+  std::string CmdStepsBreak(const Args& args);
   std::string CmdStepsEnd(const Args& args);
+  std::string CmdSet(const Args& args);
   std::string CmdExpectResponsive(const Args& args);
 
   // Popup menus, message boxes, modal loops (win32_runner_modal.cpp).

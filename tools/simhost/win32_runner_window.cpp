@@ -27,7 +27,8 @@ std::string Hex(uint32_t rgb) {
 
 // "GDI 120, USER 45, private 5120 KiB", with "?" for a count the system does not keep.
 std::string DescribeObjects(const TGuiObjectCount& count) {
-  return "GDI " + (count.GdiKnown ? std::to_string(count.Gdi) : std::string("?")) + ", USER " +
+  return "GDI " + (count.GdiKnown ? std::to_string(count.Gdi) : std::string("?")) +
+         (count.GdiKinds.empty() ? std::string() : " (" + count.GdiKinds + ")") + ", USER " +
          (count.UserKnown ? std::to_string(count.User) : std::string("?")) + ", private " +
          std::to_string(count.PrivateBytes / 1024) + " KiB";
 }
@@ -277,7 +278,10 @@ std::string ScenarioRunner::CmdKey(const Args& args) {
     return std::string();
   });
   Pump(kInputGapMS);
+  // Held before the key, as a hand holds them: what the key's press starts (a hot key's
+  // popup menu, say) must not find their presses still waiting in the queue.
   for (WORD modifier : modifiers) SendKey(modifier, false);
+  if (!modifiers.empty()) SettleInput();
   SendKey(*key, false);
   Pump(kInputGapMS);
   SendKey(*key, true);
