@@ -193,8 +193,10 @@ bool WriteShutDownSections(IniFile& ini, const TShutDownState& state) {
   ini.WriteInteger(kWindow, "Left", SavedLeft(state.Left, state.Width, state.ScreenWidth));
   ini.WriteInteger(kWindow, "Top", SavedTop(state.Top, state.Height, state.ScreenHeight));
   ini.WriteInteger(kWindow, "Width", state.Width);
+  // A hidden normal window keeps the size it was given; only the small one stands in for the
+  // normal height it will go back to.
   ini.WriteInteger(kWindow, "Height",
-                   state.State == kStateNormal ? state.Height : state.SavedHeight);
+                   IsNormalState(state.State) ? state.Height : state.SavedHeight);
   ini.WriteInteger(kWindow, "State", state.State);
   ini.WriteBool(kWindow, "Remain", state.Remain);
   ini.WriteString(kWindow, "Delete", state.Delete);

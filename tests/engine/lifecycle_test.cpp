@@ -157,11 +157,12 @@ TEST(FormDestroy, SavesTheWindowOnScreenAndTheMinimisedState) {
   }
 }
 
+// A normal window hidden by its close button after it was resized keeps its new height.
 TEST(FormDestroy, KeepsTheNormalHeightWhileSmallAndTakesTheCurrentOneOtherwise) {
   struct Case {
     int32_t state;
     std::string expectedHeight;
-  } cases[] = {{1, "232"}, {-1, "145"}, {2, "145"}, {-2, "145"}};
+  } cases[] = {{1, "232"}, {-1, "232"}, {2, "145"}, {-2, "145"}};
   for (const Case& c : cases) {
     EngineRig rig;
     rig.PutIni("[Window]\r\nHeight=145\r\n");

@@ -299,18 +299,23 @@ TEST_F(SettingsTest, ShutDownKeepsEverythingElseInTheFile) {
 }
 
 TEST_F(SettingsTest, ShutDownStoresTheHeightOfTheNormalWindowAndAPendingMode) {
-  TShutDownState state = StateOf(TSettings(), "");
-  state.State = 2;
-  state.Height = 14;
-  state.SavedHeight = 200;
-  state.Mode = 5;
-  ASSERT_TRUE(WriteShutDownSections(ini, state));
-  EXPECT_EQ(ini.ReadInteger("Window", "Height", 0), 200);
-  EXPECT_EQ(ini.ReadInteger("Play", "Mode", 0), 5);
-  state.State = 1;
-  state.Height = 300;
-  ASSERT_TRUE(WriteShutDownSections(ini, state));
-  EXPECT_EQ(ini.ReadInteger("Window", "Height", 0), 300);
+  // A hidden window (negative state) keeps the height of its kind: a normal one's own, even
+  // when it was resized after it was last small.
+  const struct {
+    int32_t state, height, savedHeight, expected;
+  } cases[] = {
+      {2, 14, 200, 200}, {-2, 14, 200, 200}, {1, 300, 116, 300}, {-1, 145, 116, 145},
+  };
+  for (const auto& c : cases) {
+    TShutDownState state = StateOf(TSettings(), "");
+    state.State = c.state;
+    state.Height = c.height;
+    state.SavedHeight = c.savedHeight;
+    state.Mode = 5;
+    ASSERT_TRUE(WriteShutDownSections(ini, state));
+    EXPECT_EQ(ini.ReadInteger("Window", "Height", 0), c.expected) << c.state;
+    EXPECT_EQ(ini.ReadInteger("Play", "Mode", 0), 5);
+  }
 }
 
 TEST(SettingsShutDownTest, WindowPositionAndMinimizedAsSaved) {

@@ -123,6 +123,11 @@ void RequestLog::Step(uint32_t timeMS, const std::string& text) {
   WriteLine(timeMS, "-- " + text);
 }
 
+void RequestLog::Forget() {
+  records_.clear();
+  notes_.clear();
+}
+
 size_t RequestLog::Count(const TRequestPattern& pattern, size_t from) const {
   size_t count = 0;
   for (size_t i = from; i < records_.size(); ++i) {

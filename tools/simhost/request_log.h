@@ -62,6 +62,9 @@ class RequestLog {
   void Step(uint32_t timeMS, const std::string& text);
 
   size_t Mark() const { return records_.size(); }
+  // Lets go of the requests and notes kept so far (the file keeps them), so that a long
+  // run holds no more than what came since its last mark.
+  void Forget();
   // The notes so far, without their "-- " and time, for expectations on them.
   const std::vector<std::string>& Notes() const { return notes_; }
   size_t Count(const TRequestPattern& pattern, size_t from) const;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "win32_desktop.h"
 #include "win32_menu_reader.h"
@@ -9,8 +10,8 @@
 namespace varimo {
 namespace {
 
-// A scenario is a short script; anything bigger is not one.
-constexpr long kMaxScenarioBytes = 1 << 20;
+// A generated soak of half an hour runs to a few megabytes; anything bigger is no scenario.
+constexpr long kMaxScenarioBytes = 16 << 20;
 // How long an interactive session pumps between looks at the host's close request.
 constexpr uint32_t kInteractiveSliceMS = 50;
 // A scenario whose thread has not come back for this long is stuck; it ends with a
@@ -128,7 +129,7 @@ const std::vector<ScenarioRunner::TCommand>& ScenarioRunner::Commands() {
        &ScenarioRunner::CmdExpectVisible},
       {"expect-rect", "expect-rect WINDOW LEFT TOP WIDTH HEIGHT (* for any)", 5, 5, false,
        &ScenarioRunner::CmdExpectRect},
-      {"move", "move WINDOW LEFT TOP", 3, 3, false, &ScenarioRunner::CmdMove},
+      {"move", "move WINDOW LEFT TOP [WIDTH HEIGHT]", 3, 5, false, &ScenarioRunner::CmdMove},
       {"minimize", "minimize WINDOW", 1, 1, false, &ScenarioRunner::CmdMinimize},
       {"restore", "restore WINDOW", 1, 1, false, &ScenarioRunner::CmdRestore},
       {"repaint", "repaint COUNT [activate]", 1, 2, false, &ScenarioRunner::CmdRepaint},
@@ -150,9 +151,19 @@ const std::vector<ScenarioRunner::TCommand>& ScenarioRunner::Commands() {
       {"write-ini", "write-ini SECTION KEY VALUE", 3, 3, true, &ScenarioRunner::CmdWriteIni},
       {"expect-ini", "expect-ini SECTION KEY VALUE", 3, 3, true, &ScenarioRunner::CmdExpectIni},
       {"expect-no-ini", "expect-no-ini SECTION KEY", 2, 2, true, &ScenarioRunner::CmdExpectNoIni},
+      {"expect-saved-track", "expect-saved-track", 0, 0, true,
+       &ScenarioRunner::CmdExpectSavedTrack},
+      {"remember-rect", "remember-rect WINDOW NAME", 2, 2, false, &ScenarioRunner::CmdRememberRect},
       {"gdi-count", "gdi-count", 0, 0, true, &ScenarioRunner::CmdGdiCount},
-      {"expect-gdi-count", "expect-gdi-count TOLERANCE", 1, 1, true,
+      {"expect-gdi-count", "expect-gdi-count TOLERANCE [KIB]", 1, 2, true,
        &ScenarioRunner::CmdExpectGdiCount},
+      {"step", "step TEXT...", 1, 64, true, &ScenarioRunner::CmdStep},
+      {"steps-for", "steps-for MS", 1, 1, true, &ScenarioRunner::CmdStepsFor},
+      {"steps-break", "steps-break", 0, 0, true, &ScenarioRunner::CmdStepsBreak},
+      {"steps-end", "steps-end", 0, 0, true, &ScenarioRunner::CmdStepsEnd},
+      {"set", "set NAME VALUE", 2, 2, true, &ScenarioRunner::CmdSet},
+      {"expect-responsive", "expect-responsive MS", 1, 1, false,
+       &ScenarioRunner::CmdExpectResponsive},
       {"expect-note", "expect-note TEXT", 1, 1, true, &ScenarioRunner::CmdExpectNote},
       {"expect-no-note", "expect-no-note TEXT", 1, 1, true, &ScenarioRunner::CmdExpectNoNote},
       {"expect-file-line", "expect-file-line FILE LINE", 2, 2, true,
@@ -229,6 +240,8 @@ const std::vector<ScenarioRunner::TCommand>& ScenarioRunner::Commands() {
       {"selftest-open-file", "selftest-open-file [FOLDER]", 0, 1, false,
        &ScenarioRunner::CmdSelftestOpenFile},
       {"selftest-atom", "selftest-atom N|NAME", 1, 1, false, &ScenarioRunner::CmdSelftestAtom},
+      {"selftest-stall", "selftest-stall MS", 1, 1, false, &ScenarioRunner::CmdSelftestStall},
+      {"selftest-leak", "selftest-leak KIB MENUS", 2, 2, false, &ScenarioRunner::CmdSelftestLeak},
       {"selftest-start", "selftest-start PROGRAM ALBUM [FOLDER]", 2, 3, false,
        &ScenarioRunner::CmdSelftestStart},
       {"echo", "echo TEXT...", 0, 64, true, &ScenarioRunner::CmdEcho},
@@ -254,7 +267,14 @@ int ScenarioRunner::Run(const std::string& scenarioPath) {
 
 int ScenarioRunner::RunLines(const std::vector<TScenarioLine>& lines,
                              const std::string& scenarioPath) {
-  for (const TScenarioLine& line : lines) {
+  for (size_t index = 0; index < lines.size(); ++index) {
+    if (lines[index].Words[0] == "steps-break" && TimeBoxOver()) {
+      // The time is up: the remaining steps give way to what follows the box.
+      int breakLine = lines[index].Number;
+      while (index < lines.size() && lines[index].Words[0] != "steps-end") ++index;
+      if (index == lines.size()) return Fail(breakLine, "steps-break", "no steps-end follows");
+    }
+    const TScenarioLine& line = lines[index];
     const std::string& name = line.Words[0];
     Args args;
     for (size_t i = 1; i < line.Words.size(); ++i) args.push_back(ExpandWord(line.Words[i]));
@@ -290,6 +310,8 @@ int ScenarioRunner::RunLines(const std::vector<TScenarioLine>& lines,
                 "a modal loop still runs (a popup menu, message box or dialog is open); "
                 "close it and wait for it with expect-modal-done");
   }
+  uint32_t stall = std::max(longestStall_, fiber_.TakeLongestStall());
+  host_.Step("host thread: longest stall " + std::to_string(stall) + " ms");
   ShutDown();
   host_.Step("scenario passed");
   std::printf("PASS %s\n", scenarioPath.c_str());
@@ -372,7 +394,8 @@ std::string ScenarioRunner::CmdEcho(const Args& args) {
 }
 
 int ScenarioRunner::Fail(int line, const std::string& command, const std::string& message) {
-  std::string text = "FAIL line " + std::to_string(line) + ": " + command + ": " + message;
+  std::string text = "FAIL line " + std::to_string(line) + ": " + command + ": " + message +
+                     (step_.empty() ? std::string() : " (in step " + step_ + ")");
   host_.Step(text);
   std::fprintf(stderr, "%s\n", text.c_str());
   std::fflush(stderr);
@@ -393,12 +416,69 @@ void ScenarioRunner::FailStalled(uint32_t ms) {
                      ": the host's thread has not come back to the scenario for " +
                      std::to_string(ms) +
                      " ms (the plug-in hangs, or runs a message loop that dispatches no timer "
-                     "messages)";
+                     "messages)" +
+                     (step_.empty() ? std::string() : " (in step " + step_ + ")");
   host_.Step(text);
   std::fprintf(stderr, "%s\n", text.c_str());
   std::fflush(stderr);
   std::fflush(stdout);
   TerminateProcess(GetCurrentProcess(), 1);
+}
+
+bool ScenarioRunner::TimeBoxOver() const {
+  return timeBoxed_ && GetTickCount() - timeBoxStart_ >= timeBoxMS_;
+}
+
+std::string ScenarioRunner::CmdStep(const Args& args) {
+  step_ = JoinWords(args);
+  ++stepsRun_;
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdStepsFor(const Args& args) {
+  std::optional<int64_t> ms = ParseInteger(args[0]);
+  if (!ms || *ms < 0 || *ms > 86400000) return "give 0 to 86400000 ms";
+  timeBoxed_ = true;
+  timeBoxStart_ = GetTickCount();
+  timeBoxMS_ = static_cast<uint32_t>(*ms);
+  stepsRun_ = 0;
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdStepsBreak(const Args&) {
+  // Where the time is up, the line is never run: RunLines goes on after the box.
+  return timeBoxed_ ? std::string() : "no steps-for opened a time box";
+}
+
+std::string ScenarioRunner::CmdSet(const Args& args) {
+  if (args[0].empty() || args[0].find('=') != std::string::npos) return "no such name";
+  SetEnvironmentVariableA(args[0].c_str(), args[1].c_str());
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdStepsEnd(const Args&) {
+  if (!timeBoxed_) return "no steps-for opened a time box";
+  uint32_t elapsed = GetTickCount() - timeBoxStart_;
+  host_.Step("steps: " + std::to_string(stepsRun_) + " ran in " + std::to_string(elapsed) + " ms" +
+             (elapsed >= timeBoxMS_ ? " (the time was up)" : " (all of them)"));
+  std::printf("steps: %d ran in %u ms\n", stepsRun_, static_cast<unsigned>(elapsed));
+  std::fflush(stdout);
+  timeBoxed_ = false;
+  step_.clear();
+  return std::string();
+}
+
+std::string ScenarioRunner::CmdExpectResponsive(const Args& args) {
+  std::optional<int64_t> ms = ParseInteger(args[0]);
+  if (!ms || *ms < 1) return "give a number of ms";
+  uint32_t stall = fiber_.TakeLongestStall();
+  if (stall > longestStall_) {
+    longestStall_ = stall;
+    host_.Step("host thread: longest stall so far " + std::to_string(stall) + " ms");
+  }
+  if (stall <= *ms) return std::string();
+  return "the host's thread went " + std::to_string(stall) +
+         " ms without a pass of its message loop since the last expect-responsive";
 }
 
 std::string ScenarioRunner::CmdExpectNote(const Args& args) {
@@ -473,18 +553,36 @@ HWND ScenarioRunner::ResolveWindow(const std::string& name) const {
 
 std::string ScenarioRunner::TargetPoint(const std::string& x, const std::string& y,
                                         POINT& point) const {
-  std::optional<int64_t> dx = ParseInteger(x);
-  std::optional<int64_t> dy = ParseInteger(y);
-  if (!dx || !dy) return "coordinates must be numbers";
+  // "right-N" and "bottom-N" count back from the far edges, for parts anchored there.
+  auto offset = [](const std::string& word, const char* edge, bool& fromEdge) {
+    size_t length = std::strlen(edge);
+    fromEdge = word.compare(0, length, edge) == 0;
+    std::optional<int64_t> n = ParseInteger(fromEdge ? word.substr(length) : word);
+    if (fromEdge && n) n = -*n;
+    return n;
+  };
+  bool fromRight = false;
+  bool fromBottom = false;
+  std::optional<int64_t> dx = offset(x, "right-", fromRight);
+  std::optional<int64_t> dy = offset(y, "bottom-", fromBottom);
+  if (!dx || !dy) return "coordinates must be numbers, right-N or bottom-N";
+  bool relative = target_ == "screen" || target_ == "pointer";
+  if (relative && (fromRight || fromBottom)) return "right-N and bottom-N need a target window";
   if (target_ == "screen") {
     point = {static_cast<LONG>(*dx), static_cast<LONG>(*dy)};
+    return std::string();
+  }
+  if (target_ == "pointer") {
+    GetCursorPos(&point);
+    point = {point.x + static_cast<LONG>(*dx), point.y + static_cast<LONG>(*dy)};
     return std::string();
   }
   HWND window = ResolveWindow(target_);
   if (window == nullptr) return "no window '" + target_ + "' to aim at";
   RECT rect;
   GetWindowRect(window, &rect);
-  point = {rect.left + static_cast<LONG>(*dx), rect.top + static_cast<LONG>(*dy)};
+  point = {(fromRight ? rect.right : rect.left) + static_cast<LONG>(*dx),
+           (fromBottom ? rect.bottom : rect.top) + static_cast<LONG>(*dy)};
   return std::string();
 }
 

@@ -62,6 +62,7 @@ class ScenarioRunner {
   void ShutDown();
   int Fail(int line, const std::string& command, const std::string& message);
   void FailStalled(uint32_t ms);
+  bool TimeBoxOver() const;
   // Real input, then the loop runs until the input queue has been read.
   void SettleInput();
   void ClickAt(POINT screen, bool right, bool twice);
@@ -99,6 +100,13 @@ class ScenarioRunner {
   std::string CmdExpectNoNote(const Args& args);
   std::string CmdExpectFileLine(const Args& args);
   std::string CmdHostMenuClose(const Args& args);
+  // Steps, time boxes and the host thread's responsiveness, for long runs.
+  std::string CmdStep(const Args& args);
+  std::string CmdStepsFor(const Args& args);
+  std::string CmdStepsBreak(const Args& args);
+  std::string CmdStepsEnd(const Args& args);
+  std::string CmdSet(const Args& args);
+  std::string CmdExpectResponsive(const Args& args);
 
   // Popup menus, message boxes, modal loops (win32_runner_modal.cpp).
   std::string CmdExpectModalDone(const Args& args);
@@ -120,6 +128,8 @@ class ScenarioRunner {
   std::string CmdSelftestOpenFile(const Args& args);
   std::string CmdSelftestAtom(const Args& args);
   std::string CmdSelftestStart(const Args& args);
+  std::string CmdSelftestStall(const Args& args);
+  std::string CmdSelftestLeak(const Args& args);
 
   // Dialogs and their controls (win32_runner_dialog.cpp).
   std::string CmdDialog(const Args& args);
@@ -171,6 +181,8 @@ class ScenarioRunner {
   std::string CmdWriteIni(const Args& args);
   std::string CmdExpectIni(const Args& args);
   std::string CmdExpectNoIni(const Args& args);
+  std::string CmdExpectSavedTrack(const Args& args);
+  std::string CmdRememberRect(const Args& args);
   std::string CmdGdiCount(const Args& args);
   // What a window shows (win32_runner_checks.cpp).
   std::string CmdExpectPixels(const Args& args);
@@ -192,7 +204,9 @@ class ScenarioRunner {
   void TypeText(const std::wstring& text);
   // Opens the submenus along path[0..count) by the pointer; the menu holding the last.
   std::string OpenMenuPath(const std::vector<std::string>& path, size_t count, HMENU& menu);
-  // The target window's top-left corner plus (x, y), or an error.
+  // The target window's top-left corner plus (x, y), or an error. X may be "right-N" and Y
+  // "bottom-N", counted back from the window's right or bottom edge; with the target
+  // "pointer" they are offsets from where the pointer is.
   std::string TargetPoint(const std::string& x, const std::string& y, POINT& point) const;
   std::string IniPath() const { return hostFolder_ + "Plugins\\gen_Varimo.ini"; }
 
@@ -226,6 +240,14 @@ class ScenarioRunner {
   bool quit_ = false;
   TGuiObjectCount objectsBefore_;
   bool gdiCounted_ = false;
+  // The step that runs now, for failure messages; the time box of steps-for.
+  std::string step_;
+  bool timeBoxed_ = false;
+  uint32_t timeBoxStart_ = 0;
+  uint32_t timeBoxMS_ = 0;
+  int stepsRun_ = 0;
+  uint32_t longestStall_ = 0;
+  std::string longestStallStep_;
 };
 
 template <typename Condition>

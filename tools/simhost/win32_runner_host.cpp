@@ -170,9 +170,12 @@ std::string ScenarioRunner::CmdTimeout(const Args& args) {
 }
 
 std::string ScenarioRunner::CmdMark(const Args&) {
-  mark_ = log_.Mark();
-  noteMark_ = log_.Notes().size();
-  eventMark_ = host_.Events().size();
+  // Nothing before a mark is ever looked at again.
+  log_.Forget();
+  host_.ForgetEvents();
+  mark_ = 0;
+  noteMark_ = 0;
+  eventMark_ = 0;
   boxMark_ = watch_.MessageBoxMark();
   return std::string();
 }

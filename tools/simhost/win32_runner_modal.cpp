@@ -357,4 +357,31 @@ std::string ScenarioRunner::CmdSelftestStart(const Args& args) {
   return std::string();
 }
 
+// The host's thread busy for MS without a look at its messages, as a plug-in that hangs.
+std::string ScenarioRunner::CmdSelftestStall(const Args& args) {
+  std::optional<int64_t> ms = ParseInteger(args[0]);
+  if (!ms || *ms < 0 || *ms > 20000) return "give 0 to 20000 ms";
+  DWORD duration = static_cast<DWORD>(*ms);
+  return OnHost([duration] {
+    Sleep(duration);
+    return std::string();
+  });
+}
+
+// Memory and menus that are never given back, as a plug-in that leaks.
+std::string ScenarioRunner::CmdSelftestLeak(const Args& args) {
+  std::optional<int64_t> kib = ParseInteger(args[0]);
+  std::optional<int64_t> menus = ParseInteger(args[1]);
+  if (!kib || *kib < 0 || *kib > 65536 || !menus || *menus < 0 || *menus > 1000) {
+    return "give 0 to 65536 KiB and 0 to 1000 menus";
+  }
+  auto* bytes = static_cast<volatile char*>(HeapAlloc(GetProcessHeap(), 0, *kib * 1024 + 1));
+  if (bytes == nullptr) return "cannot allocate the memory";
+  // Touched page by page, so the system commits what is asked for.
+  for (int64_t i = 0; i < *kib * 1024; i += 4096) bytes[i] = 1;
+  for (int64_t i = 0; i < *menus; ++i) CreatePopupMenu();
+  host_.Note("selftest: leaked " + args[0] + " KiB and " + args[1] + " menus");
+  return std::string();
+}
+
 }  // namespace varimo

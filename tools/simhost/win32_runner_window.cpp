@@ -25,10 +25,29 @@ std::string Hex(uint32_t rgb) {
   return text;
 }
 
-// "GDI 120, USER 45", with "?" for a count the system does not keep.
+// "GDI 120, USER 45, private 5120 KiB", with "?" for a count the system does not keep.
 std::string DescribeObjects(const TGuiObjectCount& count) {
-  return "GDI " + (count.GdiKnown ? std::to_string(count.Gdi) : std::string("?")) + ", USER " +
-         (count.UserKnown ? std::to_string(count.User) : std::string("?"));
+  return "GDI " + (count.GdiKnown ? std::to_string(count.Gdi) : std::string("?")) +
+         (count.GdiKinds.empty() ? std::string() : " (" + count.GdiKinds + ")") + ", USER " +
+         (count.UserKnown ? std::to_string(count.User) : std::string("?")) + ", private " +
+         std::to_string(count.PrivateBytes / 1024) + " KiB";
+}
+
+// "MIN..MAX" of whole numbers, else nothing.
+std::optional<TCountRange> ParseNumberRange(const std::string& word) {
+  size_t dots = word.find("..");
+  if (dots == std::string::npos) return std::nullopt;
+  std::optional<int64_t> low = ParseInteger(word.substr(0, dots));
+  std::optional<int64_t> high = ParseInteger(word.substr(dots + 2));
+  if (!low || !high) return std::nullopt;
+  return TCountRange{*low, *high};
+}
+
+bool IniValueMatches(const std::string& value, const std::string& want) {
+  if (value == want) return true;
+  std::optional<TCountRange> range = ParseNumberRange(want);
+  std::optional<int64_t> number = ParseInteger(value);
+  return range && number && range->Contains(*number);
 }
 
 std::string RectText(const RECT& rect) {
@@ -99,15 +118,22 @@ std::string ScenarioRunner::CmdExpectRect(const Args& args) {
 }
 
 std::string ScenarioRunner::CmdMove(const Args& args) {
-  std::optional<int64_t> left = ParseInteger(args[1]);
-  std::optional<int64_t> top = ParseInteger(args[2]);
-  if (!left || !top) return "coordinates must be numbers";
+  if (args.size() == 4) return "give both a width and a height, or neither";
+  std::optional<int64_t> numbers[4] = {ParseInteger(args[1]), ParseInteger(args[2]),
+                                       std::optional<int64_t>(0), std::optional<int64_t>(0)};
+  for (size_t i = 3; i < args.size(); ++i) numbers[i - 1] = ParseInteger(args[i]);
+  for (const std::optional<int64_t>& number : numbers) {
+    if (!number) return "coordinates and sizes must be numbers";
+  }
   HWND window = ResolveWindow(args[0]);
   if (window == nullptr) return "there is no window '" + args[0] + "'";
-  int x = static_cast<int>(*left);
-  int y = static_cast<int>(*top);
-  std::string error = OnHost([window, x, y] {
-    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  int x = static_cast<int>(*numbers[0]);
+  int y = static_cast<int>(*numbers[1]);
+  int width = static_cast<int>(*numbers[2]);
+  int height = static_cast<int>(*numbers[3]);
+  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (args.size() == 3 ? SWP_NOSIZE : 0);
+  std::string error = OnHost([window, x, y, width, height, flags] {
+    SetWindowPos(window, nullptr, x, y, width, height, flags);
     return std::string();
   });
   Pump(0);
@@ -242,7 +268,10 @@ std::string ScenarioRunner::CmdKey(const Args& args) {
     return std::string();
   });
   Pump(kInputGapMS);
+  // Held before the key, as a hand holds them: what the key's press starts (a hot key's
+  // popup menu, say) must not find their presses still waiting in the queue.
   for (WORD modifier : modifiers) SendKey(modifier, false);
+  if (!modifiers.empty()) SettleInput();
   SendKey(*key, false);
   Pump(kInputGapMS);
   SendKey(*key, true);
@@ -325,7 +354,7 @@ std::string ScenarioRunner::CmdExpectIni(const Args& args) {
   std::string value;
   if (WaitFor([&] {
         value = ReadIni(IniPath(), args[0], args[1]);
-        return value == args[2];
+        return IniValueMatches(value, args[2]);
       })) {
     return std::string();
   }
@@ -338,6 +367,48 @@ std::string ScenarioRunner::CmdExpectNoIni(const Args& args) {
   return "the key is present with \"" + value + "\"";
 }
 
+std::string ScenarioRunner::CmdExpectSavedTrack(const Args&) {
+  std::string list;
+  std::string number;
+  std::string problem;
+  if (WaitFor([&] {
+        list = ReadIni(IniPath(), "Window", "Delete");
+        number = ReadIni(IniPath(), "Play", "No");
+        std::optional<int64_t> index = ParseInteger(number);
+        if (list == kAbsent || !index) {
+          problem = "Window Delete or Play No is missing or no number";
+        } else if (list.find_first_not_of("01") != std::string::npos) {
+          problem = "the list holds more than 0s and 1s";
+        } else if (*index < 0 || (!list.empty() && *index >= static_cast<int64_t>(list.size()))) {
+          problem = "the track names none of the list's " + std::to_string(list.size()) + " tracks";
+        } else {
+          return true;
+        }
+        return false;
+      })) {
+    return std::string();
+  }
+  return problem + " (Play No \"" + number + "\", Window Delete \"" + list + "\")";
+}
+
+std::string ScenarioRunner::CmdRememberRect(const Args& args) {
+  HWND window = ResolveWindow(args[0]);
+  RECT rect;
+  if (window == nullptr || !GetWindowRect(window, &rect)) {
+    return "there is no window '" + args[0] + "'";
+  }
+  const std::pair<const char*, long> parts[] = {{"_LEFT", rect.left},
+                                                {"_TOP", rect.top},
+                                                {"_WIDTH", rect.right - rect.left},
+                                                {"_HEIGHT", rect.bottom - rect.top}};
+  for (const auto& part : parts) {
+    std::string name = args[1] + part.first;
+    SetEnvironmentVariableA(name.c_str(), std::to_string(part.second).c_str());
+  }
+  host_.Note("remembered " + args[0] + " as " + args[1] + ": " + RectText(rect));
+  return std::string();
+}
+
 std::string ScenarioRunner::CmdGdiCount(const Args&) {
   objectsBefore_ = CountGuiObjects();
   gdiCounted_ = true;
@@ -348,20 +419,26 @@ std::string ScenarioRunner::CmdGdiCount(const Args&) {
 std::string ScenarioRunner::CmdExpectGdiCount(const Args& args) {
   std::optional<int64_t> tolerance = ParseInteger(args[0]);
   if (!tolerance || *tolerance < 0) return "tolerance must be a number";
+  std::optional<int64_t> memoryKiB;
+  if (args.size() == 2) {
+    memoryKiB = ParseInteger(args[1]);
+    if (!memoryKiB || *memoryKiB < 0) return "the memory tolerance must be a number of KiB";
+  }
   if (!gdiCounted_) return "no gdi-count before";
   const TGuiObjectCount& before = objectsBefore_;
   TGuiObjectCount now = CountGuiObjects();
   host_.Note("objects " + DescribeObjects(now));
   bool gdi = before.GdiKnown && now.GdiKnown;
   bool user = before.UserKnown && now.UserKnown;
+  bool grewMemory = memoryKiB && now.PrivateBytes >
+                                     before.PrivateBytes + static_cast<uint64_t>(*memoryKiB) * 1024;
   if (!gdi && !user) {
     host_.Note("object counts are not available on this system: comparison skipped");
     std::printf("note: this system counts no GDI or USER objects; expect-gdi-count skipped\n");
-    return std::string();
   }
   bool grew =
       (gdi && now.Gdi > before.Gdi + *tolerance) || (user && now.User > before.User + *tolerance);
-  if (!grew) return std::string();
+  if (!grew && !grewMemory) return std::string();
   return "objects were " + DescribeObjects(before) + ", now " + DescribeObjects(now);
 }
 

@@ -32,6 +32,7 @@ bool ScriptFiber::Run(Script script, std::function<void()> poll, uint32_t stallM
   if (stallMS_ > 0)
     watchdog = CreateThread(nullptr, 0, &ScriptFiber::WatchdogMain, this, 0, nullptr);
   wakeAt_ = GetTickCount();
+  lastTurn_ = wakeAt_;
   while (!finished_) {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -40,6 +41,7 @@ bool ScriptFiber::Run(Script script, std::function<void()> poll, uint32_t stallM
       TranslateMessage(&message);
       DispatchMessageA(&message);
     }
+    NoteTurn();
     poll_();
     if (Due()) ResumeScript();
     if (finished_) break;
@@ -79,6 +81,8 @@ void ScriptFiber::Sleep(uint32_t ms) {
 
 std::optional<std::string> ScriptFiber::CallOnHost(HostTask task) {
   if (!OnScript()) return task();
+  // Only calls still pending or running need their place kept.
+  while (!calls_.empty() && calls_.front().Done) calls_.pop_front();
   calls_.emplace_back();
   THostCall* call = &calls_.back();
   call->Task = std::move(task);
@@ -90,6 +94,18 @@ std::optional<std::string> ScriptFiber::CallOnHost(HostTask task) {
   scriptWaiting_ = false;
   if (call->Done) return call->Result;
   return std::nullopt;
+}
+
+uint32_t ScriptFiber::TakeLongestStall() {
+  uint32_t longest = longestStall_;
+  longestStall_ = 0;
+  return longest;
+}
+
+void ScriptFiber::NoteTurn() {
+  uint32_t now = GetTickCount();
+  longestStall_ = std::max(longestStall_, now - lastTurn_);
+  lastTurn_ = now;
 }
 
 std::vector<std::string> ScriptFiber::TakeLateErrors() {
@@ -108,9 +124,13 @@ void CALLBACK ScriptFiber::FiberMain(void* self) {
 
 void ScriptFiber::ResumeScript() {
   while (!finished_) {
+    NoteTurn();
     onScript_ = true;
     SwitchToFiber(scriptFiber_);
     onScript_ = false;
+    // What the script did on the thread is the host's own work, not a stall; a host task
+    // that follows is the plug-in's and counts.
+    lastTurn_ = GetTickCount();
     if (pending_ == nullptr) return;
     THostCall* call = pending_;
     pending_ = nullptr;
@@ -142,6 +162,7 @@ void CALLBACK ScriptFiber::TimerProc(HWND, UINT, UINT_PTR, DWORD) {
   if (self == nullptr || self->finished_ || self->onScript_) return;
   ++self->foreignLoops_;
   for (THostCall* call : self->running_) call->Modal = true;
+  self->NoteTurn();
   self->poll_();
   if (self->Due()) self->ResumeScript();
   --self->foreignLoops_;

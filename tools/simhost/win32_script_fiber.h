@@ -51,6 +51,9 @@ class ScriptFiber {
   // Host tasks that have not returned yet.
   size_t RunningHostTasks() const { return running_.size(); }
   std::vector<std::string> TakeLateErrors();
+  // The longest time the thread went without a pass of any message loop since the last
+  // call, the script's own running time excepted: how long the host could not answer.
+  uint32_t TakeLongestStall();
 
  private:
   struct THostCall {
@@ -66,6 +69,7 @@ class ScriptFiber {
   void ResumeScript();
   bool Due() const;
   bool IsOwnTimer(const MSG& message) const;
+  void NoteTurn();
 
   void* hostFiber_ = nullptr;
   void* scriptFiber_ = nullptr;
@@ -80,6 +84,8 @@ class ScriptFiber {
   THostCall* pending_ = nullptr;
   std::vector<THostCall*> running_;
   std::vector<std::string> lateErrors_;
+  uint32_t lastTurn_ = 0;
+  uint32_t longestStall_ = 0;
   // Read by the watchdog thread.
   std::atomic<uint32_t> dueSince_{0};
   std::atomic<bool> scriptWaiting_{false};

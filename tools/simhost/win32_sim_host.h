@@ -46,6 +46,7 @@ class Win32SimHost {
   // "main", "equalizer", "playlist" or "browser"; empty for other windows.
   const char* WindowName(HWND window) const;
   const std::vector<THostEvent>& Events() const { return events_; }
+  void ForgetEvents() { events_.clear(); }
   // How long the main popup menu stays open before it closes itself; 0 keeps it open
   // until it is picked from or dismissed.
   void SetPopupCloseMS(uint32_t ms) { popupCloseMS_ = ms; }

@@ -25,7 +25,8 @@ e2e_setup() {
 
 # e2e_run SCENARIO: runs the scenario in the host folder (paths in it are relative to
 # that folder) and returns simhost's status; the log is $E2E_DIR/simhost.log, standard
-# output and error are $E2E_DIR/output.txt.
+# output and error are $E2E_DIR/output.txt. E2E_TIMEOUT (seconds, default 120) limits the
+# run; E2E_PROGRAM names another copy of the host in the folder than simhost.exe.
 e2e_run() {
   e2e_run_once "$1" && return 0
   local status=$?
@@ -44,7 +45,7 @@ e2e_run_once() {
       export WINEDEBUG=-all LANG=ja_JP.UTF-8 WINEPREFIX="$E2E_BUILD/wineprefix" \
         WINEDLLOVERRIDES='mscoree,mshtml=' &&
       xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '
-        timeout -k 5 "${E2E_TIMEOUT:-120}" wine simhost.exe scenario.txt
+        timeout -k 5 "${E2E_TIMEOUT:-120}" wine "${E2E_PROGRAM:-simhost.exe}" scenario.txt
         status=$?
         # A hung run leaves Wine processes behind; they must end before the display does.
         [ "$status" -ge 124 ] && echo "e2e: simhost timed out" && wineserver -k
