@@ -95,6 +95,8 @@ bool FormDestroy(TVarimo& varimo, TPorts& ports) {
   saved.Delete = ExclusionString(varimo.Album.Tracks);
   varimo.Album.Tracks.clear();
   DeleteHotKeyAtoms(varimo.HotKeys, ports.HotKeySystem);
+  // The host outlives the plug-in: an item left in its menu would bring back nothing.
+  RemoveHostMenuItem(varimo, ports);
 
   const TWindowBounds bounds = ports.Window.Bounds();
   const TScreenSize screen = ports.Window.ScreenSize();

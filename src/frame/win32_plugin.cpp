@@ -4,6 +4,13 @@
 
 #include "frame/win32_application.h"
 
+#if defined(__GLIBCXX__)
+namespace __gnu_cxx {
+// Frees the runtime's own reserves (libstdc++); it has no header of its own.
+void __freeres() noexcept;
+}  // namespace __gnu_cxx
+#endif
+
 namespace {
 
 struct GeneralPurposePlugin {
@@ -59,6 +66,15 @@ void Unload() {
   application = nullptr;
 }
 
+// The C++ runtime linked into the library keeps a reserve for exceptions thrown when memory
+// runs out and never gives it back by itself: a host that loads and unloads the library again
+// and again would lose it each time.
+void ReleaseRuntimeReserves() {
+#if defined(__GLIBCXX__)
+  __gnu_cxx::__freeres();
+#endif
+}
+
 }  // namespace
 
 extern "C" __declspec(dllexport) GeneralPurposePlugin* winampGetGeneralPurposePlugin() {
@@ -69,6 +85,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
   if (reason == DLL_PROCESS_ATTACH) library = instance;
   // Only FreeLibrary destroys the window and saves the settings; at process exit the
   // system tears everything down itself, other threads already gone.
-  if (reason == DLL_PROCESS_DETACH && reserved == nullptr) Unload();
+  if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+    Unload();
+    ReleaseRuntimeReserves();
+  }
   return TRUE;
 }

@@ -37,6 +37,10 @@ void FormHide(TVarimo& varimo, TPorts& ports) {
 }
 
 void FormShow(TVarimo& varimo, TPorts& ports) {
+  RemoveHostMenuItem(varimo, ports);
+}
+
+void RemoveHostMenuItem(TVarimo& varimo, TPorts& ports) {
   TWindowState& window = varimo.Window;
   if (window.HostMenuItemId == 0) return;
   const THostHandle menu = ports.Host.MainPopupMenu();

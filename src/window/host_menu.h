@@ -17,5 +17,7 @@ constexpr int32_t kHostMenuFirstId = 9001;
 void FormHide(TVarimo& varimo, TPorts& ports);
 // The window has just been shown: the item comes out again.
 void FormShow(TVarimo& varimo, TPorts& ports);
+// Takes the item out of the host's menu, if it is there.
+void RemoveHostMenuItem(TVarimo& varimo, TPorts& ports);
 
 }  // namespace varimo

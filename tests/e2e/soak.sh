@@ -5,8 +5,7 @@
 # unload leaves a settings file that holds what the window showed last, its saved track
 # one of its saved list; after the warm-up the GDI and USER objects and the private
 # memory stay flat. Ends with the run's figures, or with the seed and the step that failed
-# and the command that replays it. SOAK_STRICT=1 also runs what fails today (see
-# soak_scenario.py: unloads that find the window hidden, the memory each load keeps).
+# and the command that replays it.
 set -uo pipefail
 root=${1:?usage: soak.sh REPO_ROOT [SECONDS [SEED]]}
 seconds=${2:-${SOAK_SECONDS:-60}}
@@ -16,9 +15,7 @@ e2e_setup "$root" soak || exit 1
 e2e_samples && e2e_skins || exit 1
 python3 "$root/tests/e2e/skins/make_hostile_skins.py" "$E2E_DIR/hostile" ||
   { echo "soak: cannot write the hostile skins"; exit 1; }
-# SOAK_STRICT=1 takes in the known faults the default leaves out or allows for.
-strict=${SOAK_STRICT:+--strict}
-generated=$(python3 "$root/tests/e2e/soak_scenario.py" ${seed:+--seed "$seed"} $strict \
+generated=$(python3 "$root/tests/e2e/soak_scenario.py" ${seed:+--seed "$seed"} \
   --seconds "$seconds" "$E2E_DIR/soak.txt") || { echo "soak: cannot write the scenario"; exit 1; }
 echo "$generated"
 seed=$(sed -n 's/^soak: seed \([0-9]*\).*/\1/p' <<<"$generated")

@@ -47,10 +47,6 @@ CHECKPOINT_EVERY = 50
 STALL_MS = 1000
 OBJECT_TOLERANCE = 12
 MEMORY_TOLERANCE_KIB = 512
-# Known fault, allowed for unless --strict: every load of the library keeps about 18 KiB
-# (the C++ runtime linked into it sets aside its emergency exception memory at each load
-# and never gives it back).
-LOAD_LEAK_KIB = 20
 
 ENTRIES = [
     ("sampler.zip", None),
@@ -129,10 +125,6 @@ class Model:
         self.normal_height = "116"
         # A press in the top bar shortly before another would make the two a double click.
         self.top_bar_pressed = False
-        # Known faults left out or allowed for (see --strict).
-        self.strict = False
-        # Loads since the reference count, each allowed its known leak.
-        self.loads = 0
 
 
 class Writer:
@@ -258,7 +250,6 @@ def unload(w, m):
 
 
 def load(w, m):
-    m.loads += 1
     w("load")
     m.loaded = True
     check_window(w, m)
@@ -396,10 +387,6 @@ def random_step(w, m, rng):
         w("target %s" % rng.choice(HOST_WINDOWS), "key %s" % rng.choice(HOST_KEYS),
           "target plugin")
     elif kind == "reload":
-        if not m.visible and not m.strict:
-            # Known fault, left out unless asked for: unloaded while its window is hidden,
-            # the plug-in leaves its item in the host's main menu.
-            toggle_visible(w, m, rng)
         if rng.random() < 0.7:
             reload(w, m, rng)
         else:
@@ -454,14 +441,11 @@ def checkpoint(w, m, count, prime=False, before_warm_up=False, after_time_box=Fa
     remember_normal(w, m)
     if count:
         w("gdi-count", "set MEMORY_KIB %d" % MEMORY_TOLERANCE_KIB)
-        m.loads = 0
     elif after_time_box:
         # The run may have ended at any checkpoint: the last one left its allowance.
         w("expect-gdi-count %d %%MEMORY_KIB%%" % OBJECT_TOLERANCE)
     elif not before_warm_up:
-        # The known leak of the loads since the reference is allowed for.
-        allowed = MEMORY_TOLERANCE_KIB + (0 if m.strict else LOAD_LEAK_KIB * m.loads)
-        w("expect-gdi-count %d %d" % (OBJECT_TOLERANCE, allowed), "set MEMORY_KIB %d" % allowed)
+        w("expect-gdi-count %d %d" % (OBJECT_TOLERANCE, MEMORY_TOLERANCE_KIB))
 
 
 def prologue(w, seed):
@@ -486,13 +470,12 @@ def plan(seconds):
 assert WARM_UP_STEPS % CHECKPOINT_EVERY == 0
 
 
-def generate(seed, seconds, stop_after, strict=False):
+def generate(seed, seconds, stop_after):
     steps, warm_up = plan(seconds)
     time_boxed = stop_after is None
     rng = random.Random(seed)
     w = Writer()
     m = Model()
-    m.strict = strict
     prologue(w, seed)
     # The counts before the plug-in came (in the prologue), with it at the start, after the
     # warm-up (the reference), at every checkpoint after it and at the end.
@@ -534,12 +517,9 @@ def main():
                         help="run the steps for this long (default 60)")
     parser.add_argument("--stop-after", type=int, metavar="N",
                         help="the first N steps of that run only, without a time box")
-    parser.add_argument("--strict", action="store_true",
-                        help="neither leave out nor allow for the known faults: unloads that "
-                        "find the window hidden, the memory each load keeps")
     parser.add_argument("out")
     args = parser.parse_args()
-    lines, steps = generate(args.seed, args.seconds, args.stop_after, args.strict)
+    lines, steps = generate(args.seed, args.seconds, args.stop_after)
     with open(args.out, "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(lines) + "\n")
     if args.stop_after is None:

@@ -123,6 +123,15 @@ TEST(StartUp, HotKeysThatCannotBeHadSwitchHotKeysOffWithOneMessageEach) {
   rig.ShutDown();
 }
 
+TEST(FormDestroy, TakesTheHiddenWindowsItemOutOfTheHostsMenu) {
+  EngineRig rig;
+  rig.StartUp();
+  ASSERT_EQ(rig.Win().HostMenuItemId, 9001);
+  rig.ShutDown();
+  EXPECT_EQ(HostMenuCaptions(rig).size(), 13u);
+  EXPECT_EQ(rig.Win().HostMenuItemId, 0);
+}
+
 TEST(FormDestroy, DeletesTheAtomsOfHotKeysStillPresent) {
   EngineRig rig;
   rig.PutIni("[HotKey]\r\nEnabled=1\r\nCount=1\r\nMod0=2\r\nKey0=80\r\nCmd0=111\r\n");
