@@ -5,9 +5,10 @@ root=${1:-$(pwd)}
 work=$root/build/e2e/cli_wine
 rm -rf "$work" && mkdir -p "$work"
 "$root/build/tests/make_samples" "$work"
-export WINEPREFIX=$root/build-win32/wineprefix WINEDEBUG=-all LANG=ja_JP.UTF-8
+win=${VARIMO_E2E_WIN32:-$root/build-win32}
+export WINEPREFIX=$win/wineprefix WINEDEBUG=-all LANG=ja_JP.UTF-8
 native=$root/build/tools/varimo/varimo
-exe=$root/build-win32/tools/varimo/varimo.exe
+exe=$win/tools/varimo/varimo.exe
 cd "$work"
 wine wineboot -i >/dev/null 2>&1 || true
 status=0

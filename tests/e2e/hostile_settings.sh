@@ -51,8 +51,7 @@ chmod 644 "$(ini)"
 
 # Held open without sharing from the scenario's screenshot until after the unloading.
 e2e_setup "$root" hostile_settings_held || exit 1
-compiler=i686-w64-mingw32-g++-win32
-command -v "$compiler" >/dev/null || compiler=i686-w64-mingw32-g++
+compiler=$(e2e_cxx)
 "$compiler" -std=c++17 -O1 -Wall -Wextra -Werror -static \
   -o "$E2E_DIR/hold_file.exe" "$root/tests/e2e/hosts/win32_hold_file.cpp" ||
   { echo "e2e: cannot build hold_file.exe"; exit 1; }

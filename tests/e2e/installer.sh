@@ -6,6 +6,11 @@
 # keeps the settings; the first page is captured in Japanese and in English.
 set -euo pipefail
 root=$(cd "${1:-$(pwd)}" && pwd)
+if [ "${VARIMO_WINE_32BIT:-1}" = 0 ]; then
+  # NSIS makes 32-bit installers only, and this machine runs no 32-bit code.
+  echo "installer: skipped, this machine runs no 32-bit programs"
+  exit 77
+fi
 work=$root/build-win32/e2e/installer
 if [ -z "${VARIMO_INSTALLER_XVFB:-}" ]; then
   rm -rf "$work" && mkdir -p "$work"

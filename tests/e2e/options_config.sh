@@ -6,8 +6,7 @@ root=${1:?usage: options_config.sh REPO_ROOT}
 source "$root/tests/e2e/lib/simhost.bash"
 e2e_setup "$root" options_config || exit 1
 
-compiler=i686-w64-mingw32-g++-win32
-command -v "$compiler" >/dev/null || compiler=i686-w64-mingw32-g++
+compiler=$(e2e_cxx)
 "$compiler" -std=c++17 -O1 -Wall -Wextra -Werror -static \
   -o "$E2E_DIR/config_host.exe" "$root/tests/e2e/hosts/win32_config_host.cpp" ||
   { echo "e2e: cannot build config_host.exe"; exit 1; }

@@ -7,8 +7,7 @@ root=${1:?usage: unusual_host.sh REPO_ROOT}
 source "$root/tests/e2e/lib/simhost.bash"
 e2e_setup "$root" unusual_host || exit 1
 
-compiler=i686-w64-mingw32-g++-win32
-command -v "$compiler" >/dev/null || compiler=i686-w64-mingw32-g++
+compiler=$(e2e_cxx)
 "$compiler" -std=c++17 -O1 -Wall -Wextra -Werror -static \
   -o "$E2E_DIR/unusual_host.exe" "$root/tests/e2e/hosts/win32_unusual_host.cpp" ||
   { echo "e2e: cannot build unusual_host.exe"; exit 1; }
