@@ -1,7 +1,11 @@
 # Cross toolchain: 32-bit Windows with MinGW-w64 from Debian's packages.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(TOOLCHAIN_PREFIX i686-w64-mingw32)
+# mingw-x86_64.cmake reuses this file for the 64-bit test build.
+if(NOT DEFINED VARIMO_MINGW_CPU)
+  set(VARIMO_MINGW_CPU i686)
+endif()
+set(CMAKE_SYSTEM_PROCESSOR ${VARIMO_MINGW_CPU})
+set(TOOLCHAIN_PREFIX ${VARIMO_MINGW_CPU}-w64-mingw32)
 # The win32 thread model needs no winpthread DLL, so the plug-in imports system DLLs only.
 if(EXISTS /usr/bin/${TOOLCHAIN_PREFIX}-g++-win32)
   set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-win32)

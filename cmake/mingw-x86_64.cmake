@@ -1,17 +1,4 @@
-# Cross toolchain: 64-bit Windows (only where a machine cannot run 32-bit code: the tests run a 64-bit build of the same sources under 64-bit Wine) with MinGW-w64 from Debian's packages.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)
-# The win32 thread model needs no winpthread DLL, so the plug-in imports system DLLs only.
-if(EXISTS /usr/bin/${TOOLCHAIN_PREFIX}-g++-win32)
-  set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-win32)
-  set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-win32)
-else()
-  set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc)
-  set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++)
-endif()
-set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Cross toolchain: 64-bit Windows, for the Wine runs on a machine that runs no 32-bit
+# programs (scripts/wine_build). The shipped binaries are the 32-bit ones.
+set(VARIMO_MINGW_CPU x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-i686.cmake)
