@@ -5,7 +5,9 @@ root=${1:-$(pwd)}
 work=$root/build/e2e/cli_wine
 rm -rf "$work" && mkdir -p "$work"
 "$root/build/tests/make_samples" "$work"
-win=${VARIMO_E2E_WIN32:-$root/build-win32}
+source "$root/tests/e2e/lib/simhost.bash"
+e2e_wine_build "$root"
+win=$VARIMO_E2E_WIN32
 export WINEPREFIX=$win/wineprefix WINEDEBUG=-all LANG=ja_JP.UTF-8
 native=$root/build/tools/varimo/varimo
 exe=$win/tools/varimo/varimo.exe

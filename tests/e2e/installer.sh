@@ -6,7 +6,9 @@
 # keeps the settings; the first page is captured in Japanese and in English.
 set -euo pipefail
 root=$(cd "${1:-$(pwd)}" && pwd)
-if [ "${VARIMO_WINE_32BIT:-1}" = 0 ]; then
+source "$root/tests/e2e/lib/simhost.bash"
+e2e_wine_build "$root"
+if [ "$VARIMO_WINE_32BIT" = 0 ]; then
   # NSIS makes 32-bit installers only, and this machine runs no 32-bit code.
   echo "installer: skipped, this machine runs no 32-bit programs"
   exit 77

@@ -3,19 +3,20 @@
 # file and log), all share the Wine prefix build-win32/wineprefix, and Xvfb gives them
 # a display. VARIMO_E2E_WIN32 and VARIMO_E2E_NATIVE name other build folders than
 # build-win32 and build, for a run beside someone else's builds; VARIMO_E2E_TOOLCHAIN and
-# VARIMO_E2E_CXX go with another Windows build (scripts/wine_build sets all of them).
+# VARIMO_E2E_CXX go with another Windows build (scripts/wine_build chooses them all when
+# the caller has not).
 
 # e2e_setup ROOT NAME: builds what is missing and lays out the host folder, with the
 # stand-in unpack program (standin_unpack.exe) beside the host.
 # Sets E2E_ROOT, E2E_BUILD, E2E_DIR.
 e2e_setup() {
   E2E_ROOT=$(cd "$1" && pwd)
-  E2E_BUILD=${VARIMO_E2E_WIN32:-$E2E_ROOT/build-win32}
+  e2e_wine_build "$E2E_ROOT"
+  E2E_BUILD=$VARIMO_E2E_WIN32
   E2E_DIR=$E2E_BUILD/e2e/$2
   if [ ! -f "$E2E_BUILD/build.ninja" ]; then
     cmake -S "$E2E_ROOT" -B "$E2E_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="${VARIMO_E2E_TOOLCHAIN:-$E2E_ROOT/cmake/mingw-i686.cmake}" \
-      >/dev/null || return 1
+      -DCMAKE_TOOLCHAIN_FILE="$VARIMO_E2E_TOOLCHAIN" >/dev/null || return 1
   fi
   ninja -C "$E2E_BUILD" -j2 simhost gen_Varimo standin_unpack >/dev/null || {
     echo "e2e: cannot build simhost.exe, gen_Varimo.dll and standin_unpack.exe"; return 1; }
@@ -57,12 +58,15 @@ e2e_run_once() {
   return "$status"
 }
 
-# e2e_cxx: the cross compiler for a test's own helper programs.
-e2e_cxx() {
-  if [ -n "${VARIMO_E2E_CXX:-}" ]; then echo "$VARIMO_E2E_CXX"
-  elif command -v i686-w64-mingw32-g++-win32 >/dev/null; then echo i686-w64-mingw32-g++-win32
-  else echo i686-w64-mingw32-g++; fi
+# e2e_wine_build ROOT: the Windows build the runs use, as scripts/wine_build chooses it,
+# unless the caller chose already.
+e2e_wine_build() {
+  source "$1/scripts/wine_build"
+  [ -n "${VARIMO_E2E_TOOLCHAIN:-}" ] || wine_build_env "$1"
 }
+
+# e2e_cxx: the cross compiler for a test's own helper programs.
+e2e_cxx() { echo "$VARIMO_E2E_CXX"; }
 
 # e2e_fail MESSAGE: reports a failed check with what the run left behind.
 e2e_fail() {
