@@ -215,14 +215,9 @@ bool Win32MainWindow::Dispatch(uint32_t message, uintptr_t wParam, intptr_t lPar
       if (events_.Close) events_.Close();
       return true;
     case WM_SHOWWINDOW:
-      // Only the window's own showing and hiding; not its owner's being minimised.
-      if (lParam == 0) {
-        if (wParam != 0) {
-          FormShow(varimo_, ports);
-        } else {
-          FormHide(varimo_, ports);
-        }
-      }
+      // The system hides the window along with its minimised owner and shows it again with
+      // the owner; a window hidden in between stays hidden.
+      if (lParam == SW_PARENTOPENING && !shown_) return true;
       return false;
     case WM_HOTKEY:
       if (events_.HotKey) events_.HotKey(static_cast<int32_t>(wParam));
@@ -338,12 +333,20 @@ void Win32MainWindow::SetHeightLimits(int32_t minHeight, int32_t maxHeight) {
   SetBounds(Bounds());
 }
 
+// Shown and hidden are the window's own state, which its owner's being minimised leaves
+// alone; the host's menu offers the item that shows it exactly while it is hidden.
 void Win32MainWindow::Show() {
-  if (window_ != nullptr) ShowWindow(ToWindow(window_), SW_SHOWNOACTIVATE);
+  if (window_ == nullptr || shown_) return;
+  shown_ = true;
+  ShowWindow(ToWindow(window_), SW_SHOWNOACTIVATE);
+  if (ports_ != nullptr) FormShow(varimo_, *ports_);
 }
 
 void Win32MainWindow::Hide() {
-  if (window_ != nullptr) ShowWindow(ToWindow(window_), SW_HIDE);
+  if (window_ == nullptr || !shown_) return;
+  shown_ = false;
+  ShowWindow(ToWindow(window_), SW_HIDE);
+  if (ports_ != nullptr) FormHide(varimo_, *ports_);
 }
 
 void Win32MainWindow::StartTimer(int32_t intervalMS) {
@@ -382,7 +385,7 @@ bool Win32MainWindow::IsWindowVisible(THostHandle window) const {
 }
 
 bool Win32MainWindow::IsShown() const {
-  return window_ != nullptr && ::IsWindowVisible(ToWindow(window_)) != FALSE;
+  return window_ != nullptr && shown_;
 }
 
 TWindowBounds Win32MainWindow::WindowBounds(THostHandle window) const {

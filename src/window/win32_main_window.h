@@ -123,6 +123,7 @@ class Win32MainWindow : public IWindow,
   // The host's answer to the skin request at the last load; one per library.
   std::string skinDir_;
   bool destroyed_ = false;  // the window's destruction has saved the settings
+  bool shown_ = false;      // shown by its own request, whatever its owner shows
   // The designed minimum holds until the saved state sets the limits.
   int32_t minHeight_ = kNormalMinHeight;
   int32_t maxHeight_ = 0;

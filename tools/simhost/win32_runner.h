@@ -168,6 +168,7 @@ class ScenarioRunner {
   std::string CmdExpectVisible(const Args& args);
   std::string CmdExpectRect(const Args& args);
   std::string CmdMove(const Args& args);
+  std::string ShowHostWindow(const Args& args, int show, WPARAM command);
   std::string CmdMinimize(const Args& args);
   std::string CmdRestore(const Args& args);
   std::string CmdRepaint(const Args& args);

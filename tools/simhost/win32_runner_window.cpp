@@ -140,27 +140,32 @@ std::string ScenarioRunner::CmdMove(const Args& args) {
   return error;
 }
 
-// Directly, not by a system command: the host's log keeps only what others ask of it.
-std::string ScenarioRunner::CmdMinimize(const Args& args) {
+// Directly, not by a system command, so the host's log keeps only what others ask of it; or
+// with `system` as the title bar's buttons do it: a system command, whose default handling
+// hides or shows the owned windows along with an active window.
+std::string ScenarioRunner::ShowHostWindow(const Args& args, int show, WPARAM command) {
   HWND window = ResolveWindow(args[0]);
   if (window == nullptr) return "there is no window '" + args[0] + "'";
-  std::string error = OnHost([window] {
-    ShowWindow(window, SW_MINIMIZE);
+  const bool system = args.size() == 2;
+  if (system && args[1] != "system") return "'" + args[1] + "' is not system";
+  std::string error = OnHost([window, show, command, system] {
+    if (system) {
+      SendMessageA(window, WM_SYSCOMMAND, command, 0);
+    } else {
+      ShowWindow(window, show);
+    }
     return std::string();
   });
   Pump(0);
   return error;
 }
 
+std::string ScenarioRunner::CmdMinimize(const Args& args) {
+  return ShowHostWindow(args, SW_MINIMIZE, SC_MINIMIZE);
+}
+
 std::string ScenarioRunner::CmdRestore(const Args& args) {
-  HWND window = ResolveWindow(args[0]);
-  if (window == nullptr) return "there is no window '" + args[0] + "'";
-  std::string error = OnHost([window] {
-    ShowWindow(window, SW_RESTORE);
-    return std::string();
-  });
-  Pump(0);
-  return error;
+  return ShowHostWindow(args, SW_RESTORE, SC_RESTORE);
 }
 
 std::string ScenarioRunner::CmdRepaint(const Args& args) {
