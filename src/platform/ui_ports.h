@@ -93,7 +93,8 @@ class IMenus {
 class IDialogs {
  public:
   virtual ~IDialogs() = default;
-  // A modal message with an OK button; text is UTF-8.
+  // A modal error message with an OK button (both the window's messages report a failure);
+  // text is UTF-8.
   virtual void ShowMessage(const std::string& text) = 0;
   // The options dialog, modal: made from the settings in force, gone when this returns.
   virtual void ShowOptions() = 0;

@@ -138,7 +138,8 @@ void Win32Menus::RemoveItem(THostHandle menu, int32_t id) {
 }
 
 void Win32MessageBox::ShowMessage(const std::string& text) {
-  MessageBoxW(ToWindow(owner_()), WideFromUtf8(text).c_str(), kMessageCaption, MB_OK);
+  MessageBoxW(ToWindow(owner_()), WideFromUtf8(text).c_str(), kMessageCaption,
+              MB_OK | MB_ICONERROR);
 }
 
 }  // namespace varimo
