@@ -5,12 +5,14 @@
 # copy's chunk: see extraction_bench). Prints the numbers; fails only when a step fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${VARIMO_E2E_WIN32:-$root/build-win32}
+# The Windows build the Wine runs use (the 64-bit one where no 32-bit program runs).
+source "$root/scripts/wine_build"
+wine_build_env "$root"
+build=$VARIMO_E2E_WIN32
 work=$build/bench-dialogs
 mkdir -p "$work/out"
 ninja -C "$build" -j2 varimo_core varimo_platform >/dev/null
-compiler=i686-w64-mingw32-g++-win32
-command -v "$compiler" >/dev/null || compiler=i686-w64-mingw32-g++
+compiler=$VARIMO_E2E_CXX
 for name in file_info extraction; do
   "$compiler" -std=c++17 -O2 -Wall -Wextra -Werror -static -DWIN32_LEAN_AND_MEAN -DNOMINMAX \
     -D_WIN32_WINNT=0x0501 -I"$root/src" -o "$work/$name.exe" "$root/bench/win32_${name}_timing.cpp" \
