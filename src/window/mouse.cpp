@@ -66,7 +66,10 @@ void ScrollBy(TVarimo& varimo, TPorts& ports, int32_t rows) {
   const int32_t last = TrackCount(varimo.Album) - window.VisibleRows;
   if (last <= 0) return;
   if (rows < 0 ? window.TopIndex <= 0 : window.TopIndex >= last) return;
-  window.TopIndex = std::clamp(window.TopIndex + rows, 0, last);
+  // Upwards only the top bounds it: a list scrolled past its end by a taller window
+  // comes back four rows at a time.
+  window.TopIndex = rows < 0 ? std::max(window.TopIndex + rows, 0)
+                             : std::min(window.TopIndex + rows, last);
   ports.View.Repaint();
 }
 

@@ -244,6 +244,25 @@ TEST(FormMouseDown, EachPartOfTheNormalWindowDoesItsOwnThing) {
   }
 }
 
+TEST(FormMouseDown, TheScrollArrowsFromAListScrolledPastItsLastPage) {
+  // 20 tracks, 10 rows: the last page starts at 10. The list was left at 15 while the
+  // window showed 5 rows.
+  // clang-format off
+  struct Case { const char* name; int32_t y, expectedTop; } cases[] = {
+      {"up: four rows back, not held to the last page", 80, 11},
+      {"down: nothing below the last page",             89, 15},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    EngineRig rig;
+    rig.ShowTenSecondAlbum(20);
+    rig.Win().VisibleRows = 10;
+    rig.Win().TopIndex = 15;
+    FormMouseDown(rig.Varimo, rig.Ports, 260, c.y);
+    EXPECT_EQ(rig.Win().TopIndex, c.expectedTop) << c.name;
+  }
+}
+
 TEST(FormMouseMove, TheHoverCursorFollowsThePointerUnlessAButtonIsHeld) {
   EngineRig rig;
   rig.ShowTenSecondAlbum(3);
