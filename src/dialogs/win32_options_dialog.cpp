@@ -413,6 +413,8 @@ void TOptionsView::SyncRoles() {
 void TOptionsView::FillList(bool hotKeys) {
   HWND list = ListWindow(hotKeys);
   TEditedList& rows = List(hotKeys);
+  // Filling inside the dialog's own filling keeps the outer guard up.
+  const bool outer = filling_;
   filling_ = true;
   SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
   for (size_t r = 0; r < rows.Rows.size(); ++r) {
@@ -436,7 +438,7 @@ void TOptionsView::FillList(bool hotKeys) {
     SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(rows.Selected),
                  reinterpret_cast<LPARAM>(&state));
   }
-  filling_ = false;
+  filling_ = outer;
 }
 
 void TOptionsView::SyncSelection(bool hotKeys) {

@@ -6,26 +6,21 @@
 // every check held.
 #include <windows.h>
 
+#include "test_host.h"
+
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
 
 namespace {
 
-struct Record {
-  int version;
-  const char* description;
-  int (*init)();
-  void (*config)();
-  void (*quit)();
-  HWND hwndParent;
-  HINSTANCE hDllInstance;
-};
+using test_host::Check;
+using test_host::kIni;
+using test_host::Pump;
+using test_host::Record;
 
-constexpr char kIni[] = ".\\Plugins\\gen_Varimo.ini";
 constexpr wchar_t kOptionsCaption[] = L"\u8a2d\u5b9a";  // 設定
 int playStateRequests = 0;
-int failures = 0;
 HWND host = nullptr;
 Record* record = nullptr;
 
@@ -42,23 +37,6 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
   if (message == WM_USER && lParam == 104) ++playStateRequests;
   if (message == WM_USER) return 0;
   return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-void Pump(DWORD ms) {
-  const DWORD start = GetTickCount();
-  MSG message;
-  while (GetTickCount() - start < ms) {
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    Sleep(5);
-  }
-}
-
-void Check(bool held, const char* what) {
-  std::printf("%s %s\n", held ? "PASS" : "FAIL", what);
-  if (!held) ++failures;
 }
 
 bool IniHas(const char* section, const char* key) {
@@ -140,5 +118,5 @@ int main() {
   record->quit();
   FreeLibrary(library);
   DestroyWindow(host);
-  return failures == 0 ? 0 : 1;
+  return test_host::failures == 0 ? 0 : 1;
 }

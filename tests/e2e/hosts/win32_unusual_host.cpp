@@ -5,24 +5,19 @@
 // when every check held.
 #include <windows.h>
 
+#include "test_host.h"
+
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-struct Record {
-  int version;
-  const char* description;
-  int (*init)();
-  void (*config)();
-  void (*quit)();
-  HWND hwndParent;
-  HINSTANCE hDllInstance;
-};
+using test_host::Check;
+using test_host::kIni;
+using test_host::Pump;
+using test_host::Record;
 
-constexpr char kIni[] = ".\\Plugins\\gen_Varimo.ini";
 int playStateRequests = 0;
-int failures = 0;
 
 LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_USER) return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -36,23 +31,6 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case 211: return -1;  // no address for the entry's path either
     default: return 0;
   }
-}
-
-void Pump(DWORD ms) {
-  const DWORD start = GetTickCount();
-  MSG message;
-  while (GetTickCount() - start < ms) {
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    Sleep(5);
-  }
-}
-
-void Check(bool held, const char* what) {
-  std::printf("%s %s\n", held ? "PASS" : "FAIL", what);
-  if (!held) ++failures;
 }
 
 SIZE SizeAfterResize(HWND window, int width, int height) {
@@ -133,5 +111,5 @@ int main() {
   Check(IniIs("Window", "State", "2"), "the second unloading saves the small state");
 
   DestroyWindow(host);
-  return failures == 0 ? 0 : 1;
+  return test_host::failures == 0 ? 0 : 1;
 }

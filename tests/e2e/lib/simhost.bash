@@ -68,6 +68,33 @@ e2e_wine_build() {
 # e2e_cxx: the cross compiler for a test's own helper programs.
 e2e_cxx() { echo "$VARIMO_E2E_CXX"; }
 
+# e2e_test_host NAME: builds tests/e2e/hosts/win32_NAME.cpp into the host folder and runs it
+# there under Xvfb (one of the small test hosts that behave where simhost does not); shows
+# its PASS and FAIL lines, and what else it said when it failed.
+e2e_test_host() {
+  local name=$1 status=0
+  "$(e2e_cxx)" -std=c++17 -O1 -Wall -Wextra -Werror -static \
+    -o "$E2E_DIR/$name.exe" "$E2E_ROOT/tests/e2e/hosts/win32_$name.cpp" ||
+    { echo "e2e: cannot build $name.exe"; return 1; }
+  (
+    cd "$E2E_DIR" &&
+      export WINEDEBUG=-all LANG=ja_JP.UTF-8 WINEPREFIX="$E2E_BUILD/wineprefix" \
+        WINEDLLOVERRIDES='mscoree,mshtml=' NAME="$name" &&
+      xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '
+        timeout -k 5 "${E2E_TIMEOUT:-120}" wine "$NAME.exe"
+        status=$?
+        [ "$status" -ge 124 ] && echo "e2e: $NAME timed out" && wineserver -k
+        wineserver -w
+        exit "$status"'
+  ) >"$E2E_DIR/output.txt" 2>&1 || status=$?
+  grep -E '^(PASS|FAIL) ' "$E2E_DIR/output.txt"
+  if [ "$status" -ne 0 ]; then
+    echo "e2e: $name exited with $status"
+    grep -v '^wine: \|^PASS \|^FAIL ' "$E2E_DIR/output.txt" | tail -n 20
+    return 1
+  fi
+}
+
 # e2e_fail MESSAGE: reports a failed check with what the run left behind.
 e2e_fail() {
   echo "e2e: $*"
