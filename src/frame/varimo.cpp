@@ -76,8 +76,9 @@ void StartUp(TVarimo& varimo, TPorts& ports) {
 }
 
 void FormClose(TVarimo& varimo, TPorts& ports) {
-  UnregisterHotKeys(varimo.HotKeys, ports.HotKeySystem);
-  // Hidden means a negative State everywhere else, so the monitor leaves it hidden.
+  // A close request (Alt+F4 among them) hides the window as its close button does. The hot
+  // keys stay: nothing would register them again when the window comes back, and the
+  // options dialog would then save the emptied list over the user's.
   if (varimo.Window.State > 0) varimo.Window.State = -varimo.Window.State;
   ports.Window.Hide();
 }
@@ -94,7 +95,8 @@ bool FormDestroy(TVarimo& varimo, TPorts& ports) {
   TShutDownState saved;
   saved.Delete = ExclusionString(varimo.Album.Tracks);
   varimo.Album.Tracks.clear();
-  DeleteHotKeyAtoms(varimo.HotKeys, ports.HotKeySystem);
+  // The window's real close: the hot keys go with it.
+  UnregisterHotKeys(varimo.HotKeys, ports.HotKeySystem);
   // The host outlives the plug-in: an item left in its menu would bring back nothing.
   RemoveHostMenuItem(varimo, ports);
 

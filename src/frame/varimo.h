@@ -25,15 +25,16 @@ void AttachHost(TVarimo& varimo, TPorts& ports);
 // the timer. The window stays hidden; the monitor's first tick shows it.
 void StartUp(TVarimo& varimo, TPorts& ports);
 
-// A request to close the window: the hot keys go and the window hides; it lives on until the
-// library is unloaded.
+// A request to close the window: it hides as by its close button and lives on, hot keys
+// and all, until the library is unloaded.
 void FormClose(TVarimo& varimo, TPorts& ports);
 
 // With the window set to hide while no album file plays, it starts hidden until one does
 // (unless the host's main window was minimised).
 void HoldBackUntilAlbum(TVarimo& varimo);
 
-// Saves the window, the exclusion marks and the play state, and empties the track list.
+// Unregisters the hot keys and saves the window, the exclusion marks and the play state;
+// empties the track and hot-key lists.
 // False when the settings file could not be written.
 bool FormDestroy(TVarimo& varimo, TPorts& ports);
 

@@ -161,13 +161,6 @@ void UnregisterHotKeys(THotKeyState& state, IHotKeySystem& system) {
   state.HotKeys.clear();
 }
 
-void DeleteHotKeyAtoms(THotKeyState& state, IHotKeySystem& system) {
-  for (const THotKeyEntry& entry : state.HotKeys) {
-    if (entry.Id != -1) system.DeleteGlobalAtom(entry.Id);
-  }
-  state.HotKeys.clear();
-}
-
 void OnHotKey(TVarimo& varimo, TPorts& ports, int32_t id) {
   THotKeyState& state = varimo.HotKeys;
   const THotKeyEntry* found = nullptr;

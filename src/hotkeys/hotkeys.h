@@ -23,8 +23,6 @@ THotKeySettings StoredHotKeys(const THotKeyState& state);
 void RegisterHotKeys(THotKeyState& state, IHotKeySystem& system, IDialogs& dialogs);
 // Unregisters every entry tried so far, deletes its atom and empties the list.
 void UnregisterHotKeys(THotKeyState& state, IHotKeySystem& system);
-// The destruction's share: the atoms go, the registrations go with the window.
-void DeleteHotKeyAtoms(THotKeyState& state, IHotKeySystem& system);
 
 // A hot key was pressed: id is its atom. The first entry of that atom runs its command;
 // repeating commands are held to one per 91 ms, the others first release the keys of the
