@@ -7,22 +7,13 @@
 
 #include <vector>
 
+#include "common/flag_scope.h"
 #include "dialogs/file_info_layout.h"
 #include "dialogs/win32_file_info_dialog.h"
 #include "dialogs/win32_options_dialog.h"
 
 namespace varimo {
 namespace {
-
-// Holds a flag up while a dialog is open, also when the dialog ends by an exception.
-class TOpenFlag {
- public:
-  explicit TOpenFlag(bool& flag) : flag_(flag) { flag_ = true; }
-  ~TOpenFlag() { flag_ = false; }
-
- private:
-  bool& flag_;
-};
 
 int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM, LPARAM folder) {
   // The folder the album lies in is where the browser opens.
@@ -34,7 +25,7 @@ int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM, LPARAM folder) {
 
 void Win32PluginDialogs::ShowOptions() {
   if (open_ || varimo_ == nullptr) return;
-  TOpenFlag open(open_);
+  const TFlagScope open(open_);
   TOptionsModel model = LoadOptionsModel(*varimo_);
   const TOptionsContext context{apply_,
                                 ports_->Host,
@@ -47,7 +38,7 @@ void Win32PluginDialogs::ShowOptions() {
 
 void Win32PluginDialogs::ShowFileInfo() {
   if (open_ || varimo_ == nullptr) return;
-  TOpenFlag open(open_);
+  const TFlagScope open(open_);
   const TFileInfoData info = ReadSelectedFileInfo(*varimo_, *ports_);
   ShowFileInfoDialog(reinterpret_cast<TWindowHandle>(owner_()), info, ports_->Window.Bounds(),
                      ports_->Window.ScreenSize());
@@ -56,7 +47,7 @@ void Win32PluginDialogs::ShowFileInfo() {
 std::optional<std::string> Win32PluginDialogs::BrowseForFolder(const std::string& title,
                                                                const std::string& proposed) {
   if (open_) return std::nullopt;
-  TOpenFlag open(open_);
+  const TFlagScope open(open_);
   const std::wstring caption = WideFromUtf8(title);
   const std::wstring start = WideFromAnsi(proposed);
   HWND owner = reinterpret_cast<HWND>(owner_());
@@ -92,7 +83,10 @@ std::optional<std::string> Win32PluginDialogs::BrowseForFolder(const std::string
   return folder;
 }
 
-void Win32PluginDialogs::StartProgram(const std::string& commandLine) {
+void Win32PluginDialogs::StartProgram(const std::string& program, const std::string& commandLine) {
+  // Named exactly: the system would otherwise try each blank of an unquoted path as the end
+  // of the program's name, and might start another program.
+  if (program.empty()) return;
   STARTUPINFOA startup = {};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_FORCEONFEEDBACK;
@@ -100,8 +94,8 @@ void Win32PluginDialogs::StartProgram(const std::string& commandLine) {
   PROCESS_INFORMATION process = {};
   std::vector<char> line(commandLine.begin(), commandLine.end());
   line.push_back('\0');
-  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
-                     nullptr, &startup, &process)) {
+  if (CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+                     nullptr, nullptr, &startup, &process)) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
   }

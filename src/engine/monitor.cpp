@@ -4,23 +4,12 @@
 #include <limits>
 #include <string>
 
+#include "common/flag_scope.h"
 #include "engine/play_commands.h"
 #include "engine/shuffle.h"
 
 namespace varimo {
 namespace {
-
-// Marks a tick as running for as long as it runs, however it ends.
-class TickScope {
- public:
-  explicit TickScope(bool& running) : running_(running) { running_ = true; }
-  ~TickScope() { running_ = false; }
-  TickScope(const TickScope&) = delete;
-  TickScope& operator=(const TickScope&) = delete;
-
- private:
-  bool& running_;
-};
 
 int32_t TrackCount(const TAlbumState& album) {
   return static_cast<int32_t>(album.Tracks.size());
@@ -264,7 +253,7 @@ double PositionFractionFor(const TTrackItem& track, int32_t positionMS) {
 void TimerTimer(TVarimo& varimo, TPorts& ports) {
   TPlayState& play = varimo.Play;
   if (play.InTick) return;
-  const TickScope scope(play.InTick);
+  const TFlagScope scope(play.InTick);
   TAlbumState& album = varimo.Album;
   TWindowState& window = varimo.Window;
   const TOptionSettings& options = varimo.Settings.Option;
@@ -286,10 +275,10 @@ void TimerTimer(TVarimo& varimo, TPorts& ports) {
 
   if (album.AlbumKind == kAlbumNone) {
     PlayOnWithoutPick(play, ports.Host);
-    // Nothing built yet (an empty playlist) leaves the first build to come.
-    if (album.LoadState != kLoadFirstBuild) {
-      album.LoadState = play.HostState == kHostPlaying ? kLoadPlaying : kLoadBuilt;
-    }
+    // Also for an empty playlist at start-up: a tick still at the first build would wait
+    // for the host's main window to be visible before every later build. The saved marks
+    // and track wait for the first album under their own flag.
+    album.LoadState = play.HostState == kHostPlaying ? kLoadPlaying : kLoadBuilt;
     return;
   }
 

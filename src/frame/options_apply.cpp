@@ -1,11 +1,14 @@
 #include "frame/options_apply.h"
 
+#include "common/flag_scope.h"
 #include "frame/varimo.h"
 #include "hotkeys/hotkeys.h"
 
 namespace varimo {
 
 void ButtonUpdateClick(TVarimo& varimo, TPorts& ports, TOptionsModel& model) {
+  if (varimo.Applying) return;
+  const TFlagScope scope(varimo.Applying);
   TOptionSettings& o = varimo.Settings.Option;
   o.VisibleChk = model.Visible;
   o.PlayTime = model.PlayTime;
