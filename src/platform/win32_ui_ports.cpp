@@ -22,6 +22,45 @@ std::wstring MenuText(const TMenuItem& item) {
   return text;
 }
 
+// Owner chains are short; a longer one is not followed to its end.
+constexpr int kMaxOwners = 16;
+
+bool OwnedBy(HWND window, HWND main) {
+  HWND owner = GetWindow(window, GW_OWNER);
+  for (int n = 0; owner != nullptr && n < kMaxOwners; ++n, owner = GetWindow(owner, GW_OWNER)) {
+    if (owner == main) return true;
+  }
+  return false;
+}
+
+bool IsOpenPluginWindow(HWND window, HWND main) {
+  return window != nullptr && IsWindowVisible(window) && IsWindowEnabled(window) &&
+         OwnedBy(window, main);
+}
+
+struct TTopmostSearch {
+  HWND Main = nullptr;
+  HWND Found = nullptr;
+};
+
+BOOL CALLBACK FindOpenPluginWindow(HWND window, LPARAM search) {
+  TTopmostSearch& s = *reinterpret_cast<TTopmostSearch*>(search);
+  if (!IsOpenPluginWindow(window, s.Main)) return TRUE;
+  s.Found = window;
+  return FALSE;
+}
+
+// The window a message box of the plug-in belongs to: the dialog of the plug-in that is
+// open (the options dialog during its Apply), else the main window. The box disables its
+// owner, so nothing of the plug-in behind it takes input while it is up.
+HWND TopmostPluginWindow(HWND main) {
+  HWND active = GetActiveWindow();
+  if (IsOpenPluginWindow(active, main)) return active;
+  TTopmostSearch search{main, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), FindOpenPluginWindow, reinterpret_cast<LPARAM>(&search));
+  return search.Found != nullptr ? search.Found : main;
+}
+
 bool AppendItem(HMENU menu, const TMenuItem& item) {
   if (item.Type == TMenuItem::Kind::kSeparator) {
     return AppendMenuW(menu, MF_SEPARATOR, 0, nullptr) != FALSE;
@@ -138,7 +177,7 @@ void Win32Menus::RemoveItem(THostHandle menu, int32_t id) {
 }
 
 void Win32MessageBox::ShowMessage(const std::string& text) {
-  MessageBoxW(ToWindow(owner_()), WideFromUtf8(text).c_str(), kMessageCaption,
+  MessageBoxW(TopmostPluginWindow(ToWindow(owner_())), WideFromUtf8(text).c_str(), kMessageCaption,
               MB_OK | MB_ICONERROR);
 }
 

@@ -46,7 +46,8 @@ class Win32Menus : public IMenus {
   TWindowGetter owner_;
 };
 
-// The message box the dialogs port shows, owned by the window.
+// The message box the dialogs port shows, owned by the plug-in's topmost open window: its
+// open dialog, else the window.
 class Win32MessageBox {
  public:
   explicit Win32MessageBox(TWindowGetter owner) : owner_(std::move(owner)) {}

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/files.h"
@@ -229,14 +230,21 @@ class FakeMenus : public IMenus {
 // OnBrowse has run as the browser's own message loop would run the timer.
 class FakeDialogs : public IDialogs {
  public:
-  void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+  void ShowMessage(const std::string& text) override {
+    Messages.push_back(text);
+    // What the user does while the box is up.
+    if (OnMessage) OnMessage();
+  }
   void ShowOptions() override;
   void ShowFileInfo() override;
   std::optional<std::string> BrowseForFolder(const std::string& title,
                                              const std::string& proposed) override;
-  void StartProgram(const std::string& commandLine) override { Programs.push_back(commandLine); }
+  void StartProgram(const std::string& program, const std::string& commandLine) override {
+    Programs.push_back({program, commandLine});
+  }
 
   std::vector<std::string> Messages;
+  std::function<void()> OnMessage;
   int OptionsShown = 0;
   int FileInfoShown = 0;
   // Run while the dialog is open.
@@ -249,7 +257,7 @@ class FakeDialogs : public IDialogs {
   std::vector<TBrowse> Browses;
   std::optional<std::string> FolderAnswer;
   std::function<void()> OnBrowse;
-  std::vector<std::string> Programs;
+  std::vector<std::pair<std::string, std::string>> Programs;  // program, command line
 };
 
 // Counts every call that reaches the files, so a test can see that none did.

@@ -108,5 +108,25 @@ TEST_F(OptionsApplyTest, EveryControlReachesTheWindowTheTimerAndTheFile) {
   EXPECT_TRUE(rig_.HotKeySystem.Atoms.empty());
 }
 
+TEST_F(OptionsApplyTest, ApplyNeverRunsInsideItselfFromBehindItsMessage) {
+  // A second OK while "cannot be registered" is up must not apply again halfway through.
+  rig_.HotKeySystem.Taken.push_back({2, 65});
+  rig_.Dialogs.OnMessage = [this] {
+    TOptionsModel again = LoadOptionsModel(rig_.Varimo);
+    again.FormShow();
+    ButtonUpdateClick(rig_.Varimo, rig_.Ports, again);
+  };
+  OpenAndApply([](TOptionsModel& m) {
+    m.CheckBoxHotKeyClick(true);
+    m.HotKeyList = THotKeyList::FromEntries({{-1, 111, 3, 80}, {-1, 12, 2, 65}});
+  });
+  EXPECT_EQ(rig_.Dialogs.Messages, std::vector<std::string>{u8"ホットキー登録不可"});
+  EXPECT_FALSE(rig_.Varimo.HotKeys.HotKeyEnabled);
+  EXPECT_EQ(rig_.HotKeySystem.Registered.size(), 1u) << "the key that could be had still works";
+  EXPECT_EQ(rig_.HotKeySystem.Atoms.size(), 2u) << "one atom per entry, none left behind";
+  EXPECT_EQ(rig_.Ini.ReadString("HotKey", "Enabled", ""), "0");
+  EXPECT_FALSE(rig_.Varimo.Applying);
+}
+
 }  // namespace
 }  // namespace varimo
