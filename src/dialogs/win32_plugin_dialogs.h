@@ -34,7 +34,7 @@ class Win32PluginDialogs : public IDialogs {
   void ShowFileInfo() override;
   std::optional<std::string> BrowseForFolder(const std::string& title,
                                              const std::string& proposed) override;
-  void StartProgram(const std::string& commandLine) override;
+  void StartProgram(const std::string& program, const std::string& commandLine) override;
 
  private:
   TWindowGetter owner_;

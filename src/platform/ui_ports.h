@@ -105,9 +105,9 @@ class IDialogs {
   // monitor keeps running while it is open.
   virtual std::optional<std::string> BrowseForFolder(const std::string& title,
                                                      const std::string& proposed) = 0;
-  // Starts a program by its command line (ANSI), shown, without waiting for it; whether it
-  // started is not reported.
-  virtual void StartProgram(const std::string& commandLine) = 0;
+  // Starts the program at path (never searched for) with its command line (both ANSI),
+  // shown, without waiting for it; whether it started is not reported.
+  virtual void StartProgram(const std::string& program, const std::string& commandLine) = 0;
 };
 
 }  // namespace varimo

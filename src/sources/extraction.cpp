@@ -112,8 +112,17 @@ std::string WriteErrorMessage(uint32_t errorCode) {
   return "Write Error - " + std::to_string(errorCode);
 }
 
-std::string UnpackCommandLine(const std::string& programPath, const std::string& albumFile) {
-  return programPath + " \"" + albumFile + "\"";
+TProgramStart UnpackStart(const std::string& programPath, const std::string& albumFile) {
+  const bool quoted =
+      programPath.size() >= 2 && programPath.front() == '"' && programPath.back() == '"';
+  const bool blank = programPath.find_first_of(" \t") != std::string::npos;
+  TProgramStart start;
+  start.Program = quoted ? programPath.substr(1, programPath.size() - 2) : programPath;
+  // A path without a blank keeps its form byte for byte: the program may read its command
+  // line as it always was.
+  const std::string shown = blank && !quoted ? '"' + programPath + '"' : programPath;
+  start.CommandLine = shown + " \"" + albumFile + "\"";
+  return start;
 }
 
 }  // namespace varimo

@@ -44,7 +44,14 @@ TExtractResult ExtractTrack(IFiles& files, const std::string& albumFile, const T
 // "Write Error - " and the code, as the user is told.
 std::string WriteErrorMessage(uint32_t errorCode);
 
-// The unpack program's command line: its path unquoted, a space, the album file quoted.
-std::string UnpackCommandLine(const std::string& programPath, const std::string& albumFile);
+// How the unpack program is started: the program named exactly, and its command line.
+struct TProgramStart {
+  std::string Program;      // the path the system starts, without quotes
+  std::string CommandLine;  // what the program reads as its command line
+};
+
+// The unpack program's start: its path, a space, the album file quoted. A path with a
+// blank is quoted too (unless it is already), so that its first argument is the album.
+TProgramStart UnpackStart(const std::string& programPath, const std::string& albumFile);
 
 }  // namespace varimo

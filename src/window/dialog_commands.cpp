@@ -36,7 +36,8 @@ void PopupFileExtractClick(TVarimo& varimo, TPorts& ports) {
 void PopupAlbumInfoUnPackClick(TVarimo& varimo, TPorts& ports) {
   const TOptionSettings& options = varimo.Settings.Option;
   if (options.MP3on3Stop) ports.Host.Stop();
-  ports.Dialogs.StartProgram(UnpackCommandLine(options.MP3on3Path, varimo.Album.AlbumFile));
+  const TProgramStart start = UnpackStart(options.MP3on3Path, varimo.Album.AlbumFile);
+  ports.Dialogs.StartProgram(start.Program, start.CommandLine);
 }
 
 }  // namespace varimo

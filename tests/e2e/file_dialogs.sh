@@ -22,4 +22,14 @@ with zipfile.ZipFile(album) as z:
 PY
   e2e_fail "the extracted file differs from the member" || exit 1
 [ "$(ls "$E2E_DIR/out")" = "$member" ] || e2e_fail "out holds: $(ls "$E2E_DIR/out")" || exit 1
+
+# The unpack program in a folder with a blank in its name, a decoy beside that folder.
+e2e_setup "$root" unpack_path_blank || exit 1
+e2e_samples || exit 1
+mkdir -p "$E2E_DIR/Music Pack"
+cp "$E2E_DIR/standin_unpack.exe" "$E2E_DIR/Music Pack/MP3on3.exe"
+cp "$E2E_DIR/standin_unpack.exe" "$E2E_DIR/Music.exe"
+e2e_scenario unpack_path_blank || exit 1
+[ ! -e "$E2E_DIR/standin_unpack.txt" ] ||
+  e2e_fail "the decoy ran: $(cat "$E2E_DIR/standin_unpack.txt")" || exit 1
 echo "file_dialogs: passed"

@@ -107,9 +107,25 @@ TEST_F(ExtractTrackTest, AFullDiskIsReportedWithItsCode) {
   EXPECT_EQ(WriteErrorMessage(r.ErrorCode), "Write Error - 112");
 }
 
-TEST(Extraction, UnpackCommandLineQuotesOnlyTheAlbumFile) {
-  EXPECT_EQ(UnpackCommandLine("C:\\Tools\\MP3on3.exe", "D:\\My Music\\a b.mp3"),
-            "C:\\Tools\\MP3on3.exe \"D:\\My Music\\a b.mp3\"");
+TEST(Extraction, TheUnpackProgramIsNamedExactlyAndQuotedOnlyWhereABlankWouldSplitIt) {
+  // clang-format off
+  const struct {
+    const char* path;
+    const char* program;
+    const char* commandLine;
+  } cases[] = {
+    {"C:\\Tools\\MP3on3.exe",           "C:\\Tools\\MP3on3.exe",         "C:\\Tools\\MP3on3.exe \"D:\\My Music\\a b.mp3\""},
+    {"C:\\Music Pack\\MP3on3.exe",      "C:\\Music Pack\\MP3on3.exe",    "\"C:\\Music Pack\\MP3on3.exe\" \"D:\\My Music\\a b.mp3\""},
+    {"C:\\Music\tPack\\MP3on3.exe",     "C:\\Music\tPack\\MP3on3.exe",   "\"C:\\Music\tPack\\MP3on3.exe\" \"D:\\My Music\\a b.mp3\""},
+    {"\"C:\\Music Pack\\MP3on3.exe\"",  "C:\\Music Pack\\MP3on3.exe",    "\"C:\\Music Pack\\MP3on3.exe\" \"D:\\My Music\\a b.mp3\""},
+    {"",                                 "",                               " \"D:\\My Music\\a b.mp3\""},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    const TProgramStart start = UnpackStart(c.path, "D:\\My Music\\a b.mp3");
+    EXPECT_EQ(start.Program, c.program) << c.path;
+    EXPECT_EQ(start.CommandLine, c.commandLine) << c.path;
+  }
 }
 
 }  // namespace

@@ -74,13 +74,15 @@ TEST_F(DialogCommandsTest, AShortWriteShowsTheErrorCodeAndAProposedFolderThatIsG
   EXPECT_EQ(rig_.Dialogs.Messages, (std::vector<std::string>{"Write Error - 112"}));
 }
 
-TEST_F(DialogCommandsTest, UnpackingStopsTheHostFirstWhenSetAndQuotesOnlyTheAlbumFile) {
+TEST_F(DialogCommandsTest, UnpackingStopsTheHostFirstWhenSetAndNamesTheProgramExactly) {
   rig_.Varimo.Settings.Option.MP3on3Path = "C:\\Program Files\\MP3on3.exe";
   size_t mark = rig_.Host.LogMark();
   PopupAlbumInfoUnPackClick(rig_.Varimo, rig_.Ports);
   EXPECT_EQ(rig_.Host.CountCommand(kCommandStop, mark), 1u);
+  using TStart = std::pair<std::string, std::string>;
   EXPECT_EQ(rig_.Dialogs.Programs,
-            (std::vector<std::string>{"C:\\Program Files\\MP3on3.exe \"C:\\Music\\album.zip\""}));
+            (std::vector<TStart>{{"C:\\Program Files\\MP3on3.exe",
+                                  "\"C:\\Program Files\\MP3on3.exe\" \"C:\\Music\\album.zip\""}}));
 
   rig_.Varimo.Settings.Option.MP3on3Stop = false;
   mark = rig_.Host.LogMark();
