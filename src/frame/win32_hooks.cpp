@@ -39,6 +39,22 @@ void ForwardWindowMessage(const CWPSTRUCT& call) noexcept {
 
 // Bit 29 of a key message's second argument: the Alt key is down.
 constexpr LPARAM kAltDownBit = 1 << 29;
+// Owner chains are short; a longer one is not followed to its end.
+constexpr int kMaxOwners = 16;
+
+THostKeyTarget KeyTargetOf(HWND window) {
+  THostKeyTarget key;
+  char name[256] = {};
+  const int length = GetClassNameA(window, name, sizeof(name));
+  key.ClassName.assign(name, length > 0 ? static_cast<size_t>(length) : 0);
+  // The plug-in's dialogs and message boxes are owned by its window, or by one of its
+  // dialogs in turn.
+  HWND owner = GetAncestor(window, GA_ROOT);
+  for (int n = 0; owner != nullptr && n < kMaxOwners; ++n, owner = GetWindow(owner, GW_OWNER)) {
+    if (owner == target.Own) key.PluginWindow = true;
+  }
+  return key;
+}
 
 void ForwardQueuedMessage(const MSG& message) noexcept {
   try {
@@ -46,7 +62,7 @@ void ForwardQueuedMessage(const MSG& message) noexcept {
     TPorts& ports = *target.Ports;
     switch (message.message) {
       case WM_KEYDOWN:
-        if (message.hwnd != target.Own) {
+        if (ForwardsHostKey(KeyTargetOf(message.hwnd))) {
           ForwardHostKey(varimo, ports, static_cast<uint32_t>(message.wParam));
         }
         return;

@@ -44,6 +44,17 @@ void ForwardHostKey(TVarimo& varimo, TPorts& ports, uint32_t virtualKey) {
   FormKeyPress(varimo, ports, HostKeyCharacter(virtualKey), false);
 }
 
+bool IsTextFieldClass(const std::string& className) {
+  std::string name;
+  for (char c : className) name += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  // Every version of the rich edit names its class with this prefix.
+  return name == "edit" || name.rfind("richedit", 0) == 0 || name == "msctls_hotkey32";
+}
+
+bool ForwardsHostKey(const THostKeyTarget& target) {
+  return !target.PluginWindow && !IsTextFieldClass(target.ClassName);
+}
+
 bool IsHostParked(const THostMainWindow& main, const TWorkArea& work) {
   if (main.Minimized) return true;
   const TWindowBounds& host = main.Bounds;

@@ -4,6 +4,7 @@
 // host's main window as it moves, is minimised and comes back.
 
 #include <cstdint>
+#include <string>
 
 #include "engine/varimo_state.h"
 #include "platform/ports.h"
@@ -16,6 +17,20 @@ char HostKeyCharacter(uint32_t virtualKey);
 
 // A key pressed in one of the host's windows, handled as a character typed there.
 void ForwardHostKey(TVarimo& varimo, TPorts& ports, uint32_t virtualKey);
+
+// The window a key went down in, as far as forwarding it is concerned.
+struct THostKeyTarget {
+  std::string ClassName;      // the window's class, as the system names it
+  bool PluginWindow = false;  // the plug-in's window, or a window it owns (its dialogs, boxes)
+};
+
+// Whether windows of the class take text: edit controls (a combo box's edit part and the
+// list editors' in-place editors among them), rich edits and hot-key fields.
+bool IsTextFieldClass(const std::string& className);
+
+// Whether a key that went down in that window is a command for the plug-in: a key typed
+// into a text field is text, and the plug-in's own windows handle their keys themselves.
+bool ForwardsHostKey(const THostKeyTarget& target);
 
 // The host's main window as the hooks see it when it moves or changes its size.
 struct THostMainWindow {

@@ -45,6 +45,37 @@ TEST(ForwardHostKey, StepsThroughTheAlbumButLeavesEnterToTheHost) {
   }
 }
 
+TEST(ForwardsHostKey, LeavesTextFieldsAndThePluginsOwnWindowsAlone) {
+  // clang-format off
+  const struct {
+    const char* className;
+    bool pluginWindow;
+    bool forwarded;
+  } cases[] = {
+    {"Winamp PE",        false, true},   // the host's playlist editor
+    {"Winamp v1.x",      false, true},
+    {"Button",           false, true},
+    {"ComboBox",         false, true},   // a drop-down list: its keys choose, they type nothing
+    {"SysListView32",    false, true},
+    {"Edit",             false, false},  // the host's jump-to-file box, a combo box's edit
+    {"EDIT",             false, false},
+    {"RichEdit20W",      false, false},
+    {"RICHEDIT50W",      false, false},
+    {"RichEdit",         false, false},
+    {"msctls_hotkey32",  false, false},
+    {"Editor",           false, true},   // a class of its own, not the system's edit
+    {"#32770",           true,  false},  // the plug-in's dialogs and what they own
+    {"Button",           true,  false},
+    {"Edit",             true,  false},
+    {"Winamp Varimo",    true,  false},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    EXPECT_EQ(ForwardsHostKey({c.className, c.pluginWindow}), c.forwarded)
+        << c.className << " " << c.pluginWindow;
+  }
+}
+
 TEST(IsHostParked, TakesTheWorkAreasBottomLeftCornerOrTheSystemsWord) {
   struct Case {
     TWindowBounds host;

@@ -104,6 +104,7 @@ const std::vector<ScenarioRunner::TCommand>& ScenarioRunner::Commands() {
       {"skin", "skin DIR NAME (both \"\" for the built-in skin)", 2, 2, false,
        &ScenarioRunner::CmdSkin},
       {"host-command", "host-command ID", 1, 1, false, &ScenarioRunner::CmdHostCommand},
+      {"host-search", "host-search", 0, 0, false, &ScenarioRunner::CmdHostSearch},
       {"load", "load", 0, 0, false, &ScenarioRunner::CmdLoad},
       {"unload", "unload", 0, 0, false, &ScenarioRunner::CmdUnload},
       {"pump", "pump MS", 1, 1, false, &ScenarioRunner::CmdPump},

@@ -80,6 +80,7 @@ class ScenarioRunner {
   std::string CmdShuffle(const Args& args);
   std::string CmdSkin(const Args& args);
   std::string CmdHostCommand(const Args& args);
+  std::string CmdHostSearch(const Args& args);
   std::string CmdLoad(const Args& args);
   std::string CmdUnload(const Args& args);
   std::string CmdPump(const Args& args);

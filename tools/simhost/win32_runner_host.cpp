@@ -117,6 +117,12 @@ std::string ScenarioRunner::CmdSkin(const Args& args) {
   return std::string();
 }
 
+std::string ScenarioRunner::CmdHostSearch(const Args&) {
+  if (host_.ShowSearchField() == nullptr) return "cannot make the playlist editor's search field";
+  Pump(0);
+  return std::string();
+}
+
 std::string ScenarioRunner::CmdHostCommand(const Args& args) {
   std::optional<int64_t> id = ParseInteger(args[0]);
   if (!id || *id < 0 || *id > 0xFFFF) return "command id must be 0-65535";

@@ -165,7 +165,22 @@ bool Win32SimHost::Create(HINSTANCE instance, POINT origin, std::string& error) 
   return true;
 }
 
+HWND Win32SimHost::ShowSearchField() {
+  if (search_ == nullptr && playlist_ != nullptr) {
+    RECT client;
+    GetClientRect(playlist_, &client);
+    search_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 4,
+                              client.bottom - 24, client.right - 8, 20, playlist_, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+    if (search_ != nullptr) SendMessageA(search_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), 0);
+  }
+  if (search_ != nullptr) ShowWindow(search_, SW_SHOW);
+  return search_;
+}
+
 void Win32SimHost::Destroy() {
+  // A child goes with its window.
+  search_ = nullptr;
   for (HWND* window : {&browser_, &playlist_, &equalizer_, &main_}) {
     if (*window != nullptr) DestroyWindow(*window);
     *window = nullptr;

@@ -42,6 +42,9 @@ class Win32SimHost {
   HWND Playlist() const { return playlist_; }
   HWND Browser() const { return browser_; }
   HMENU MainMenu() const { return menu_; }
+  // The playlist editor's search field, an edit box along its bottom, made on first use:
+  // a text field of the host's own. Returns it.
+  HWND ShowSearchField();
   bool IsOwnWindow(HWND window) const;
   // "main", "equalizer", "playlist" or "browser"; empty for other windows.
   const char* WindowName(HWND window) const;
@@ -82,6 +85,7 @@ class Win32SimHost {
   HWND equalizer_ = nullptr;
   HWND playlist_ = nullptr;
   HWND browser_ = nullptr;
+  HWND search_ = nullptr;
   HMENU menu_ = nullptr;
   HFONT font_ = nullptr;
   uint32_t startTick_ = GetTickCount();
