@@ -16,6 +16,13 @@ file(GLOB VARIMO_RESOURCE_ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.
 set_source_files_properties(${VARIMO_RESOURCE_FILES} PROPERTIES OBJECT_DEPENDS
                             "${VARIMO_RESOURCE_ART}")
 add_library(gen_Varimo SHARED ${VARIMO_RESOURCE_FILES})
+if(NOT MSVC)
+  # libstdc++'s default terminate handler would bring its demangler into the DLL.
+  set(VARIMO_QUIET_TERMINATE ${CMAKE_SOURCE_DIR}/cmake/win32_quiet_terminate.cpp)
+  target_sources(gen_Varimo PRIVATE ${VARIMO_QUIET_TERMINATE})
+  set_source_files_properties(${VARIMO_QUIET_TERMINATE} PROPERTIES COMPILE_OPTIONS
+                              "${VARIMO_WARNINGS}")
+endif()
 set_target_properties(gen_Varimo PROPERTIES PREFIX "" OUTPUT_NAME gen_Varimo)
 target_link_libraries(gen_Varimo PRIVATE -Wl,--whole-archive varimo_platform -Wl,--no-whole-archive
                       varimo_core user32 gdi32 comctl32 comdlg32 shell32 ole32 msimg32)

@@ -63,10 +63,11 @@ std::string ExtractOutputPath(const std::string& folder, const std::string& name
 }
 
 TExtractResult ExtractTrack(IFiles& files, const std::string& albumFile, const TTrackItem& track,
-                            const std::string& folder, char separator) {
+                            const std::string& folder, char separator,
+                            TFileSystemSpelling spelling) {
   TExtractResult result;
   std::string name = ExtractOutputName(track.FileName);
-  result.Path = ExtractOutputPath(folder, name, separator);
+  result.Path = ExtractOutputPath(folder, spelling ? spelling(name) : name, separator);
   if (!IsPlainFileName(name)) {
     result.ErrorCode = kErrorInvalidName;
     return result;

@@ -37,9 +37,15 @@ struct TExtractResult {
   uint32_t ErrorCode = 0;  // system error code when not Ok
 };
 
-// Copies the member's byte range into folder\name, replacing a file of that name.
+// How the file system spells a name given in the album's bytes.
+using TFileSystemSpelling = std::string (*)(const std::string& albumName);
+
+// Copies the member's byte range into folder\name, replacing a file of that name. The name is
+// cut from the member name and checked on the album's own bytes (Shift-JIS); spelling, when
+// given, then turns it into the file system's name (the tool outside Windows writes UTF-8).
 TExtractResult ExtractTrack(IFiles& files, const std::string& albumFile, const TTrackItem& track,
-                            const std::string& folder, char separator = '\\');
+                            const std::string& folder, char separator = '\\',
+                            TFileSystemSpelling spelling = nullptr);
 
 // "Write Error - " and the code, as the user is told.
 std::string WriteErrorMessage(uint32_t errorCode);

@@ -144,6 +144,39 @@ check(len(errors) == 3 and 'CD1/CON.mp3' in errors[0] and 'a:b.mp3' in errors[1]
 check(out.decode().splitlines()[-1].startswith('3 of 6 tracks written to '),
       f'hostile.zip summary: {out.decode().splitlines()[-1:]}')
 
+# Shift-JIS member names in folders ('\' and '/'): half-width katakana folders, whose UTF-8
+# ends in bytes that Shift-JIS takes for lead bytes, and names whose 表 and ソ end in 0x5C.
+# Every command writes or names the file after the last separator of the stored bytes.
+sjis = [(b'\xb1\xd9\xca\xde\xd1\\04 \x8b\xc8.mp3', '04 曲.mp3'),  # ｱﾙﾊﾞﾑ\04 曲.mp3
+        (b'\xbf\xcc\xc4/\x95\x5c.mp3', '表.mp3'),  # ｿﾌﾄ/表.mp3
+        (b'\x95\x5c\\\x83\x5c\\\xc3\xde\xa8\xbd\xb8\\\x83\x5c\x95\x5c.mp3', 'ソ表.mp3')]
+sjis_zip = os.path.join(WORK, 'shift_jis.zip')
+with zipfile.ZipFile(sjis_zip, 'w', zipfile.ZIP_STORED) as z:  # ASCII stand-ins at first
+    for i, (name, _) in enumerate(sjis):
+        z.writestr(chr(ord('p') + i) * len(name), members[i])
+data = open(sjis_zip, 'rb').read()
+for i, (name, _) in enumerate(sjis):
+    stand_in = chr(ord('p') + i).encode() * len(name)
+    check(data.count(stand_in) == 2, f'shift_jis.zip: stand-in {i} not in both headers')
+    data = data.replace(stand_in, name)
+open(sjis_zip, 'wb').write(data)
+sjis_out = os.path.join(WORK, 'shift_jis.out')
+os.makedirs(sjis_out)
+status, out, err = run('extract', sjis_zip, '0', sjis_out)
+check(status == 0 and out.decode('utf-8') == os.path.join(sjis_out, '04 曲.mp3') + '\n',
+      f'extract shift_jis.zip 0: exit {status}, printed {out!r}, stderr {err!r}')
+status, out, err = run('extract', '--all', sjis_zip, sjis_out)
+written = sorted(os.listdir(sjis_out))
+check(status == 0 and written == sorted(n for _, n in sjis),
+      f'extract --all shift_jis.zip: exit {status}, wrote {written}, stderr {err!r}')
+for i, (_, name) in enumerate(sjis):
+    path = os.path.join(sjis_out, name)
+    check(os.path.exists(path) and open(path, 'rb').read() == members[i],
+          f'shift_jis.zip: {name} is not member {i}')
+status, out, err = run('cue', '--utf8', sjis_zip)
+check(status == 0 and [f['name'] for f in parse_cue(out, 'utf-8')['files']] ==
+      [n for _, n in sjis], f'cue --utf8 shift_jis.zip: exit {status}, sheet {out!r}')
+
 # Cue sheets. A Cue album's tracks lie over the MP3 itself, at each song's start.
 starts = [sum(s[2] for s in SONGS[:i]) for i in range(len(SONGS))]
 for utf8 in (False, True):

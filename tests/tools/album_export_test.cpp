@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "codepage.h"
+#include "fakes/memory_files.h"
+#include "sources/extraction.h"
+
 namespace varimo {
 namespace {
 
@@ -78,6 +82,43 @@ TEST(AlbumExport, CueSheetTextsCannotBreakTheirQuotesOrLines) {
             "    TITLE \"Say 'Hi' now\"\r\n"
             "    PERFORMER \"\xE3\x82\xA2\"\r\n"
             "    INDEX 01 00:00:00\r\n");
+}
+
+// Outside Windows the tool writes UTF-8 names. The folders are cut off on the stored bytes:
+// in UTF-8 the half-width katakana end in bytes that Shift-JIS reads as lead bytes, which
+// would take the separator after them for a second byte; and the 0x5C that ends 表 or ソ is
+// no separator. extract, extract --all and cue all name the file this way.
+TEST(AlbumExport, ShiftJisMembersAreCutBeforeTheirNamesBecomeUtf8) {
+  struct Case {
+    const char* member;  // Shift-JIS, as the album stores it
+    const char* file;    // the UTF-8 name written, empty when refused
+  } cases[] = {
+      // clang-format off
+      {"\xB1\xD9\xCA\xDE\xD1\\04 \x8B\xC8.mp3",            "04 \xE6\x9B\xB2.mp3"},  // ｱﾙﾊﾞﾑ\04 曲
+      {"\xBF\xCC\xC4/\x95\x5C.mp3",                        "\xE8\xA1\xA8.mp3"},     // ｿﾌﾄ/表
+      {"\x95\x5C\\\x83\x5C\\01.mp3",                       "01.mp3"},               // 表\ソ\01
+      {"\xC3\xDE\xA8\xBD\xB8\\\x83\x5C\x95\x5C.mp3",       "\xE3\x82\xBD\xE8\xA1\xA8.mp3"},
+      {"\xC3\xDE\xA8\xBD\xB8\\\xC4\xD7\xAF\xB8.mp3",       // ﾃﾞｨｽｸ\ﾄﾗｯｸ
+       "\xEF\xBE\x84\xEF\xBE\x97\xEF\xBD\xAF\xEF\xBD\xB8.mp3"},
+      {"\xB1\xD9\xCA\xDE\xD1\\\x95\x5C\\",                 ""},                     // a folder
+      // clang-format on
+  };
+  MemoryFiles files;
+  files.Add("/in/album.zip", std::vector<uint8_t>(400, 7));
+  TTrackList tracks;
+  for (const Case& c : cases) tracks.push_back(Member(c.member, 100, 300));
+  std::vector<TMemberFile> plan = PlanMemberFiles(tracks);
+  std::string sheet = CueSheet(tracks, kAlbumZip, "album.zip", plan, true);
+  for (size_t i = 0; i < tracks.size(); ++i) {
+    const std::string file = cases[i].file;
+    TExtractResult r = ExtractTrack(files, "/in/album.zip", tracks[i], "/out", '/', ShiftJisToUtf8);
+    EXPECT_EQ(r.Ok, !file.empty()) << i;
+    EXPECT_EQ(plan[i].Refusal.empty(), !file.empty()) << i;
+    EXPECT_EQ(sheet.find("FILE \"" + file + "\" MP3\r\n") != std::string::npos, !file.empty()) << i;
+    if (file.empty()) continue;
+    EXPECT_EQ(r.Path, "/out/" + file) << i;
+    EXPECT_NE(files.Find("/out/" + file), nullptr) << i;
+  }
 }
 
 }  // namespace

@@ -78,12 +78,12 @@ std::string Utf8(const std::string& ansi) {
   return ShiftJisToUtf8(ansi);
 }
 
-TTrackItem OnFileSystem(const TTrackItem& track) {
-  TTrackItem named = track;
-#ifndef _WIN32
-  named.FileName = Utf8(track.FileName);
+std::string OnFileSystem(const std::string& albumName) {
+#ifdef _WIN32
+  return albumName;
+#else
+  return Utf8(albumName);
 #endif
-  return named;
 }
 
 std::string ExtractFailure(uint32_t errorCode) {

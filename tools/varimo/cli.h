@@ -61,10 +61,12 @@ int LoadTrack(IFiles& files, const std::string& path, const std::string& indexTe
 
 std::string Utf8(const std::string& ansi);
 
-// The track as the file system names its file: Windows turns the stored Shift-JIS name into
-// its own file name; elsewhere file names are UTF-8, so the tool converts the name the same
-// way and both systems write the same file.
-TTrackItem OnFileSystem(const TTrackItem& track);
+// A name from the album as the file system names the file: Windows turns the stored
+// Shift-JIS name into its own file name; elsewhere file names are UTF-8, so the tool converts
+// the name the same way and both systems write the same file. Names are cut from their
+// folders before, on the stored bytes: in UTF-8 a byte 0x5C or '/' may follow a byte that
+// Shift-JIS takes for a lead byte.
+std::string OnFileSystem(const std::string& albumName);
 
 // Why ExtractTrack failed for a track that PlanMemberFiles accepted.
 std::string ExtractFailure(uint32_t errorCode);

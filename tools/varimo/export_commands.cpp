@@ -71,7 +71,7 @@ int ExtractOne(const Args& args) {
   const TTrackItem& track = loaded.album.Tracks[index];
   std::string refusal = PlanMemberFiles({track}).front().Refusal;
   if (!refusal.empty()) return Fail(TrackName(index, track) + " not written: " + refusal);
-  TExtractResult result = ExtractTrack(*files, path, OnFileSystem(track), dir, kPathSeparator);
+  TExtractResult result = ExtractTrack(*files, path, track, dir, kPathSeparator, OnFileSystem);
   if (!result.Ok) {
     return Fail(TrackName(index, track) + " not written: " + ExtractFailure(result.ErrorCode));
   }
@@ -99,7 +99,7 @@ int ExtractAll(const Args& args) {
       continue;
     }
     TExtractResult result =
-        ExtractTrack(*files, path, OnFileSystem(tracks[i]), dir, kPathSeparator);
+        ExtractTrack(*files, path, tracks[i], dir, kPathSeparator, OnFileSystem);
     if (!result.Ok) {
       Fail(TrackName(i, tracks[i]) + " not written: " + ExtractFailure(result.ErrorCode));
       continue;
