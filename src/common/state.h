@@ -37,6 +37,10 @@ struct TSnapMemory {
   std::array<THostSnap, 5> Hosts{};
 };
 
+// The normal window's title bar height: the scroll thumb rests just below it until a repaint
+// places it. The window's geometry table (window/geometry.h) builds on it.
+constexpr int32_t kTitleBarHeight = 20;
+
 // The window's own state. Its position and size live in the window itself (IWindow).
 struct TWindowState {
   int32_t State = kStateNormal;            // 1 normal, 2 small; negative while hidden
@@ -55,7 +59,7 @@ struct TWindowState {
   int32_t DigitWidth = 0;
   int32_t ColonWidth = 0;
   // The scroll thumb as the last repaint placed it, and its travel per row.
-  int32_t ThumbY = 20;
+  int32_t ThumbY = kTitleBarHeight;
   double ScrollStep = 0;
   int32_t DragMode = kDragNone;  // what the held mouse button does
   bool Remain = false;           // the time display counts the track's remaining time down

@@ -10,17 +10,6 @@ namespace {
 
 // The small window's font is given in points, like the host's own small texts.
 constexpr int kSmallFontPoints = 7;
-constexpr int kScrollThumbWidth = 8;
-constexpr int kScrollThumbHeight = 18;
-constexpr int kScrollThumbRightMargin = 15;
-// The scroll thumb travels from the list's top to this far above the window's bottom edge.
-constexpr int kScrollTravelFrame = 76;
-constexpr int kScrollThumbLowestMargin = 56;
-// The position thumb, relative to the bottom-right corner, and its size.
-constexpr int kPositionBarLeftMargin = 145;
-constexpr int kPositionThumbBottomMargin = 32;
-constexpr int kPositionThumbWidth = 8;
-constexpr int kPositionThumbHeight = 14;
 constexpr char kEllipsis[] = "...";
 
 }  // namespace
@@ -52,7 +41,7 @@ int TimeColumnX(int width, const TFontMetrics& metrics) {
   const int colon = metrics.ColonWidth == metrics.DigitWidth
                         ? metrics.ColonWidth + (metrics.ColonWidth + 1) / 2
                         : 2 * metrics.ColonWidth;
-  return width - kTimeColumnRightMargin - 4 * metrics.DigitWidth - colon;
+  return EdgeAt(geometry::kTimeColumnRight, width) - 4 * metrics.DigitWidth - colon;
 }
 
 int VisibleRows(int height, int fontHeight) {
@@ -67,7 +56,7 @@ TListGeometry FormResize(const TListGeometry& current, int state, int width, int
 }
 
 int RowTop(int index, int topIndex, int fontHeight) {
-  return kRowsTop + fontHeight * (index - topIndex);
+  return geometry::kRowsTop.Offset + fontHeight * (index - topIndex);
 }
 
 TRowRange VisibleRowRange(int topIndex, int visibleRows, size_t trackCount) {
@@ -90,11 +79,11 @@ std::string RowNumberText(int number, int digits) {
 }
 
 int LineLeft(int numberDigits, const TFontMetrics& metrics) {
-  return kListTextLeft + (numberDigits + 1) * metrics.DigitWidth;
+  return geometry::kListTextLeft.Offset + (numberDigits + 1) * metrics.DigitWidth;
 }
 
 int LineWidthLimit(int timeColumnX, int numberDigits, const TFontMetrics& metrics) {
-  return timeColumnX - (numberDigits + 1) * metrics.DigitWidth - kListTextLeft;
+  return timeColumnX - (numberDigits + 1) * metrics.DigitWidth - geometry::kListTextLeft.Offset;
 }
 
 std::string ShortenLine(std::string_view line, int limit, int digitWidth,
@@ -144,29 +133,30 @@ std::vector<TTimeChar> ListTimeChars(std::string_view time, int timeColumnX,
 TScrollThumb ScrollThumb(int height, size_t trackCount, int visibleRows, int topIndex) {
   TScrollThumb thumb;
   if (visibleRows < 0 || static_cast<size_t>(visibleRows) >= trackCount) return thumb;
-  thumb.ScrollStep = static_cast<double>(height - kScrollTravelFrame) /
+  const int highest = EdgeAt(geometry::kScrollThumbTops.Low, height);
+  const int lowest = EdgeAt(geometry::kScrollThumbTops.High, height);
+  thumb.ScrollStep = static_cast<double>(lowest - highest) /
                      static_cast<double>(trackCount - static_cast<size_t>(visibleRows));
-  thumb.ThumbY = static_cast<int>(topIndex * thumb.ScrollStep + kTitleBarHeight);
-  thumb.ThumbY = std::min(thumb.ThumbY, height - kScrollThumbLowestMargin);
+  thumb.ThumbY = static_cast<int>(topIndex * thumb.ScrollStep + highest);
+  thumb.ThumbY = std::min(thumb.ThumbY, lowest);
   return thumb;
 }
 
 TSkinRect ScrollThumbRect(int width, int thumbY) {
-  const int left = width - kScrollThumbRightMargin;
-  return {left, thumbY, left + kScrollThumbWidth, thumbY + kScrollThumbHeight};
+  const TSkinRect size = SkinPieceRect(TSkinPiece::ScrollThumb);
+  const int left = EdgeAt(geometry::kScrollThumbLeft, width);
+  return {left, thumbY, left + size.Width(), thumbY + size.Height()};
 }
 
 int PositionThumbOffset(double positionFraction) {
   // A track of length 0 makes the fraction NaN or infinite; the thumb then stays on the bar.
   if (std::isnan(positionFraction)) return 0;
   const double fraction = std::clamp(positionFraction, 0.0, 1.0);
-  return static_cast<int>(fraction * PositionBarTravel);
+  return static_cast<int>(fraction * geometry::kPositionThumbTravel);
 }
 
 TSkinRect PositionThumbRect(int width, int height, double positionFraction) {
-  const int left = width - kPositionBarLeftMargin + PositionThumbOffset(positionFraction);
-  const int top = height - kPositionThumbBottomMargin;
-  return {left, top, left + kPositionThumbWidth, top + kPositionThumbHeight};
+  return PositionThumbAt(width, height, PositionThumbOffset(positionFraction));
 }
 
 }  // namespace varimo

@@ -1,7 +1,7 @@
 #pragma once
 // The geometry of the playlist window: where the list's rows, numbers, texts and times go,
 // how many rows fit, where the scroll and position thumbs sit. Pure functions of the window's
-// size and state, shared by painting and hit-testing.
+// size and state, shared by painting and hit-testing; the places come from the geometry table.
 
 #include <cstddef>
 #include <functional>
@@ -12,25 +12,14 @@
 
 #include "common/vocabulary.h"
 #include "window/canvas.h"
+#include "window/geometry.h"
 #include "window/skin_tables.h"
 
 namespace varimo {
 
-// The normal window's frame around the list.
-constexpr int kTitleBarHeight = 20;
-constexpr int kBottomPanelHeight = 38;
-constexpr int kSideTileHeight = 29;
-constexpr int kFrameTileWidth = 25;
-// The list: its background, the first row's top and the left edge of its texts.
-constexpr int kListFillLeft = 12;
-constexpr int kListFillRightMargin = 19;
-constexpr int kSelectionRightMargin = 20;
-constexpr int kRowsTop = 22;
-constexpr int kListTextLeft = 15;
-// Everything but the rows: title bar, bottom panel and the margins above and below the list.
-constexpr int kListVerticalFrame = 60;
-// The time column ends this far from the right edge, before the scroll bar.
-constexpr int kTimeColumnRightMargin = 21;
+// Everything but the rows: the rows' top and the bottom panel.
+constexpr int kListVerticalFrame = geometry::kRowsTop.Offset + geometry::kPanelTop.Offset;
+static_assert(geometry::kPanelTop.FromFar, "the bottom panel counts from the bottom edge");
 // The small window is one bar of this height.
 constexpr int kSmallWindowHeight = kSmallHeight;
 
@@ -110,7 +99,7 @@ std::vector<TTimeChar> ListTimeChars(std::string_view time, int timeColumnX,
 
 // The scroll thumb's top and the thumb's travel per row.
 struct TScrollThumb {
-  int ThumbY = kTitleBarHeight;
+  int ThumbY = geometry::kScrollThumbTops.Low.Offset;
   double ScrollStep = 0;
 };
 TScrollThumb ScrollThumb(int height, size_t trackCount, int visibleRows, int topIndex);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/play_commands.h"
+#include "window/geometry.h"
 #include "window/layout.h"
 #include "window/snap.h"
 #include "window/window_modes.h"
@@ -15,20 +16,9 @@ namespace {
 constexpr int32_t kWheelDeltaPerRow = 40;
 // Rows a scroll arrow moves.
 constexpr int32_t kArrowRows = 4;
-// The skin's tiles: the window grows and shrinks a tile at a time once the pointer has
-// moved half a tile.
-constexpr int32_t kTileWidth = 25;
-constexpr int32_t kTileHeight = 29;
-// Below these the window shrinks no more by dragging.
-constexpr int32_t kShrinkWidthAbove = 283;
-constexpr int32_t kShrinkHeightAbove = 143;
-// The position bar: its thumb travels this far from this far left of the right edge.
-constexpr int32_t kPositionBarStart = 142;
-constexpr double kPositionBarTravel = 85.0;
 constexpr int32_t kPressedThumb = 9;
 // The host's playlist editor opens its add-file dialog on this key.
 constexpr int32_t kAddFileKey = 76;
-constexpr int32_t kScrollTop = 20;
 
 int32_t TrackCount(const TAlbumState& album) {
   return static_cast<int32_t>(album.Tracks.size());
@@ -42,7 +32,7 @@ bool NamesTrack(const TAlbumState& album, int32_t index) {
 // size at 6 or more, so rows always have a height.
 int32_t RowAt(const TVarimo& varimo, int32_t y) {
   const int32_t rowHeight = std::max(varimo.Settings.Option.FontSize, 1);
-  return (y - kRowsTop) / rowHeight + varimo.Window.TopIndex;
+  return (y - geometry::kRowsTop.Offset) / rowHeight + varimo.Window.TopIndex;
 }
 
 bool ShowsPlayback(const TVarimo& varimo) {
@@ -98,7 +88,9 @@ void ResizeDragStep(TVarimo& varimo, TPorts& ports) {
 void ScrollThumbStep(TVarimo& varimo, TPorts& ports) {
   TWindowState& window = varimo.Window;
   if (window.ScrollStep == 0) return;
-  const int32_t y = ports.Pointer.Position().Y - ports.Window.Bounds().Top - kScrollTop;
+  const TWindowBounds bounds = ports.Window.Bounds();
+  const int32_t y = ports.Pointer.Position().Y - bounds.Top -
+                    EdgeAt(geometry::kScrollThumbTops.Low, bounds.Height);
   const double rows = std::trunc(y / window.ScrollStep);
   if (rows < 0 || rows > TrackCount(varimo.Album) - window.VisibleRows) return;
   const int32_t top = static_cast<int32_t>(rows);
@@ -111,8 +103,9 @@ void PositionThumbStep(TVarimo& varimo, TPorts& ports) {
   TPlayState& play = varimo.Play;
   if (play.HostState == kHostStopped) return;
   const TWindowBounds bounds = ports.Window.Bounds();
-  const int32_t x = ports.Pointer.Position().X - bounds.Left - (bounds.Width - kPositionBarStart);
-  const double fraction = x / kPositionBarTravel;
+  const int32_t x =
+      ports.Pointer.Position().X - bounds.Left - EdgeAt(geometry::kPositionDragStart, bounds.Width);
+  const double fraction = static_cast<double>(x) / geometry::kPositionThumbTravel;
   if (fraction < 0 || fraction > 1 || fraction == play.PositionFraction) return;
   play.PositionFraction = fraction;
   ports.View.Repaint();
@@ -178,7 +171,9 @@ void PressNormal(TVarimo& varimo, TPorts& ports, TRegion region, int32_t y) {
       return;
     case TRegion::kScrollBar:
       StartDrag(varimo, ports, kDragScrollThumb);
-      if (window.TopIndex > 0 && window.ThumbY == kScrollTop) window.TopIndex = 0;
+      if (window.TopIndex > 0 && window.ThumbY == geometry::kScrollThumbTops.Low.Offset) {
+        window.TopIndex = 0;
+      }
       // The repaint draws the thumb pressed.
       ports.View.Repaint();
       ScrollThumbStep(varimo, ports);
@@ -232,22 +227,22 @@ void PressSmall(TVarimo& varimo, TPorts& ports, TRegion region) {
 }  // namespace
 
 const THitRegion& ListRegion() {
-  for (const TRegionRow& row : kNormalRegions) {
+  for (const TRegionRow& row : geometry::kNormalRegions) {
     if (row.Region == TRegion::kList) return row.Press;
   }
-  return kNormalRegions[0].Press;
+  return geometry::kNormalRegions[0].Press;
 }
 
 TResizeStep ResizeStep(int32_t width, int32_t height, bool heightToo, TPoint pointer,
                        TPoint anchor) {
   TResizeStep step{width, height, pointer, anchor, false};
-  step.Changed =
-      StepAxis(step.Width, pointer.X - anchor.X, {kTileWidth, kShrinkWidthAbove, kMinWidth},
-               step.Pointer.X, step.Anchor.X);
+  const TAxisSteps across = {geometry::kTileWidth, geometry::kShrinkWidthAbove, kMinWidth};
+  const TAxisSteps down = {geometry::kSideTileHeight, geometry::kShrinkHeightAbove,
+                           kNormalMinHeight};
+  step.Changed = StepAxis(step.Width, pointer.X - anchor.X, across, step.Pointer.X, step.Anchor.X);
   if (heightToo) {
-    step.Changed |= StepAxis(step.Height, pointer.Y - anchor.Y,
-                             {kTileHeight, kShrinkHeightAbove, kNormalMinHeight}, step.Pointer.Y,
-                             step.Anchor.Y);
+    step.Changed |=
+        StepAxis(step.Height, pointer.Y - anchor.Y, down, step.Pointer.Y, step.Anchor.Y);
   }
   return step;
 }

@@ -1,10 +1,10 @@
 #include "window/paint.h"
 
 #include "common/vocabulary.h"
+#include "window/geometry.h"
 #include "window/paint_rows.h"
 #include "window/paint_small.h"
 #include "window/paint_time.h"
-#include "window/regions.h"
 
 namespace varimo {
 namespace {
@@ -26,27 +26,30 @@ void Place(ICanvas& canvas, TSkinPiece piece, bool alternate, int width, int hei
 
 void PaintTitleBar(ICanvas& canvas, int width, int height, bool active) {
   const bool inactive = !active;
+  const int tile = geometry::kTileWidth;
+  const int bottom = EdgeAt(geometry::kTitleBottom, height);
+  const int end = PiecePlacement(TSkinPiece::TopRightCorner, width, height).Left;
   Place(canvas, TSkinPiece::TopLeftCorner, inactive, width, height);
-  for (int x = kFrameTileWidth; x < width - kFrameTileWidth; x += kFrameTileWidth) {
-    Copy(canvas, TSkinPiece::TopFiller, inactive, {x, 0, x + kFrameTileWidth, kTitleBarHeight});
+  for (int x = PiecePlacement(TSkinPiece::TopLeftCorner, width, height).Right; x < end; x += tile) {
+    Copy(canvas, TSkinPiece::TopFiller, inactive, {x, 0, x + tile, bottom});
   }
   const int titleHalf = SkinPieceRect(TSkinPiece::Title).Width() / 2;
   Copy(canvas, TSkinPiece::Title, inactive,
-       {width / 2 - titleHalf, 0, width / 2 + titleHalf, kTitleBarHeight});
+       {width / 2 - titleHalf, 0, width / 2 + titleHalf, bottom});
   Place(canvas, TSkinPiece::TopRightCorner, inactive, width, height);
 }
 
 void PaintSides(ICanvas& canvas, int width, int height) {
-  for (int y = kTitleBarHeight; y < height - kSideTileHeight; y += kSideTileHeight) {
-    Copy(canvas, TSkinPiece::LeftSide, false, {0, y, kFrameTileWidth, y + kSideTileHeight});
-    Copy(canvas, TSkinPiece::RightSide, false,
-         {width - kFrameTileWidth, y, width, y + kSideTileHeight});
+  const int tile = geometry::kSideTileHeight;
+  const int right = EdgeAt(geometry::kRightTilesLeft, width);
+  for (int y = EdgeAt(geometry::kTitleBottom, height); y < height - tile; y += tile) {
+    Copy(canvas, TSkinPiece::LeftSide, false, {0, y, geometry::kTileWidth, y + tile});
+    Copy(canvas, TSkinPiece::RightSide, false, {right, y, width, y + tile});
   }
 }
 
 TSkinRect ListFillRect(int width, int height) {
-  return {kListFillLeft, kTitleBarHeight, width - kListFillRightMargin,
-          height - kBottomPanelHeight};
+  return ResolveRect(geometry::kListArea, width, height);
 }
 
 void PaintRows(ICanvas& canvas, const TPaintSkin& skin, const TPaintWindow& window,
@@ -66,12 +69,12 @@ void PaintRows(ICanvas& canvas, const TPaintSkin& skin, const TPaintWindow& wind
 }
 
 void PaintBottom(ICanvas& canvas, int width, int height) {
-  const int top = height - kBottomPanelHeight;
-  const int leftWidth = SkinPieceRect(TSkinPiece::BottomLeft).Width();
-  const int rightWidth = SkinPieceRect(TSkinPiece::BottomRight).Width();
+  const int top = EdgeAt(geometry::kPanelTop, height);
+  const int end = PiecePlacement(TSkinPiece::BottomRight, width, height).Left;
   Place(canvas, TSkinPiece::BottomLeft, false, width, height);
-  for (int x = leftWidth; x < width - rightWidth; x += kFrameTileWidth) {
-    Copy(canvas, TSkinPiece::BottomFiller, false, {x, top, x + kFrameTileWidth, height});
+  for (int x = PiecePlacement(TSkinPiece::BottomLeft, width, height).Right; x < end;
+       x += geometry::kTileWidth) {
+    Copy(canvas, TSkinPiece::BottomFiller, false, {x, top, x + geometry::kTileWidth, height});
   }
   Place(canvas, TSkinPiece::BottomRight, false, width, height);
 }
@@ -106,12 +109,14 @@ void PaintSmallWindow(ICanvas& canvas, const TPaintSkin& skin, const TPaintWindo
                       const TAlbumState& album, const TOptionSettings& options,
                       const TListForm& form, const TPaintPlay& play) {
   const int width = window.Width;
-  const int rightWidth = SkinPieceRect(TSkinPiece::SmallRight).Width();
-  Place(canvas, TSkinPiece::SmallLeft, false, width, kSmallWindowHeight);
-  for (int x = kFrameTileWidth; x < width - rightWidth; x += kFrameTileWidth) {
-    Copy(canvas, TSkinPiece::SmallFiller, false, {x, 0, x + kFrameTileWidth, kSmallWindowHeight});
+  const int height = kSmallWindowHeight;
+  const int end = PiecePlacement(TSkinPiece::SmallRight, width, height).Left;
+  Place(canvas, TSkinPiece::SmallLeft, false, width, height);
+  for (int x = PiecePlacement(TSkinPiece::SmallLeft, width, height).Right; x < end;
+       x += geometry::kTileWidth) {
+    Copy(canvas, TSkinPiece::SmallFiller, false, {x, 0, x + geometry::kTileWidth, height});
   }
-  Place(canvas, TSkinPiece::SmallRight, !window.Active, width, kSmallWindowHeight);
+  Place(canvas, TSkinPiece::SmallRight, !window.Active, width, height);
   // A current index the list does not hold (a list shorter than the one it was set for) has
   // no line to show.
   const int current = album.CurrentIndex;

@@ -10,19 +10,21 @@ TRowPaint PrepareRow(const TPaintWindow& window, const TSkinColors& colors, cons
   TRowPaint row;
   row.Top = RowTop(index, window.TopIndex, fontHeight);
   if (index == window.SelectedIndex) {
-    row.SelectionBar = TSkinRect{kListFillLeft, row.Top, window.Width - kSelectionRightMargin,
-                                 row.Top + fontHeight};
+    row.SelectionBar =
+        TSkinRect{EdgeAt(geometry::kListArea.Left, window.Width), row.Top,
+                  EdgeAt(geometry::kSelectionRight, window.Width), row.Top + fontHeight};
   }
   row.TextColor = RowTextColor(track, index == currentIndex, colors);
+  const int textLeft = EdgeAt(geometry::kListTextLeft, window.Width);
   if (numberDigits > 0) {
     // One character per digit cell, so the numbers line up whatever the font's digits are.
     const std::string number = RowNumberText(index + 1, numberDigits);
     for (size_t j = 0; j < number.size(); ++j) {
       if (number[j] == ' ') continue;
       row.Texts.push_back(
-          {kListTextLeft + static_cast<int>(j) * metrics.DigitWidth, std::string(1, number[j])});
+          {textLeft + static_cast<int>(j) * metrics.DigitWidth, std::string(1, number[j])});
     }
-    row.Texts.push_back({kListTextLeft + numberDigits * metrics.DigitWidth, "."});
+    row.Texts.push_back({textLeft + numberDigits * metrics.DigitWidth, "."});
   }
   const int limit = LineWidthLimit(window.TimeColumnX, numberDigits, metrics);
   row.Texts.push_back(

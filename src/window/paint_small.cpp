@@ -3,33 +3,27 @@
 #include <algorithm>
 
 #include "common/text.h"
+#include "window/geometry.h"
 
 namespace varimo {
 namespace {
 
-constexpr int kLineLeft = 5;
-// The line gives way to the ellipsis once it passes this far from the right edge, and the
-// blank cells end where the buttons begin.
-constexpr int kLineRightMargin = 70;
-constexpr int kButtonsWidth = 50;
-constexpr int kGlyphTop = 4;
-// A font character sits a little higher than a glyph, a double-byte one higher still.
-constexpr int kSingleByteTextTop = 3;
-constexpr int kDoubleByteTextTop = 2;
+// A double-byte character's cell, drawn with the font.
 constexpr int kDoubleByteWidth = 8;
 constexpr int kMaxFontPitch = 9;
 
 TSmallPiece Glyph(TGlyphCell cell, int x, int width = GlyphWidth) {
+  const int top = EdgeAt(geometry::kSmallGlyphTop, kSmallHeight);
   TSmallPiece piece;
-  piece.Glyph = {cell, {x, kGlyphTop, x + width, kGlyphTop + GlyphHeight}};
+  piece.Glyph = {cell, {x, top, x + width, top + GlyphHeight}};
   return piece;
 }
 
-TSmallPiece Text(int x, int y, std::string_view text) {
+TSmallPiece Text(int x, const TEdgeOffset& top, std::string_view text) {
   TSmallPiece piece;
   piece.IsGlyph = false;
   piece.X = x;
-  piece.Y = y;
+  piece.Y = EdgeAt(top, kSmallHeight);
   piece.Text = std::string(text);
   return piece;
 }
@@ -41,9 +35,11 @@ std::vector<TSmallPiece> PrepareSmallLine(std::string_view line, int width, int 
   // past the int range.
   const int pitch = std::clamp(fontPitch, 0, kMaxFontPitch);
   std::vector<TSmallPiece> pieces;
-  int x = kLineLeft;
+  const int ellipsisFrom = EdgeAt(geometry::kSmallEllipsisFrom, width);
+  const int buttons = EdgeAt(geometry::kSmallRight.Left, width);
+  int x = EdgeAt(geometry::kSmallLineLeft, width);
   for (size_t i = 0; i < line.size();) {
-    if (x > width - kLineRightMargin) {
+    if (x > ellipsisFrom) {
       pieces.push_back(Glyph(GlyphEllipsis, x));
       x += GlyphWidth;
       break;
@@ -52,7 +48,7 @@ std::vector<TSmallPiece> PrepareSmallLine(std::string_view line, int width, int 
     if (ShiftJisCharSize(line, i) == 2) {
       // The wide character is drawn on the glyphs' background: the blank cell, stretched.
       pieces.push_back(Glyph(GlyphBlank, x, kDoubleByteWidth));
-      pieces.push_back(Text(x, kDoubleByteTextTop, line.substr(i, 2)));
+      pieces.push_back(Text(x, geometry::kSmallWideTextTop, line.substr(i, 2)));
       i += 2;
       x += pitch + kDoubleByteWidth;
     } else if (const auto cell = GlyphOf(b)) {
@@ -60,12 +56,12 @@ std::vector<TSmallPiece> PrepareSmallLine(std::string_view line, int width, int 
       i += 1;
       x += GlyphWidth;
     } else {
-      pieces.push_back(Text(x, kSingleByteTextTop, line.substr(i, 1)));
+      pieces.push_back(Text(x, geometry::kSmallTextTop, line.substr(i, 1)));
       i += 1;
       x += pitch + GlyphWidth;
     }
   }
-  for (; x < width - kButtonsWidth; x += GlyphWidth) pieces.push_back(Glyph(GlyphBlank, x));
+  for (; x < buttons; x += GlyphWidth) pieces.push_back(Glyph(GlyphBlank, x));
   return pieces;
 }
 

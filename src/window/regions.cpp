@@ -20,27 +20,13 @@ const TRegionRow* FirstHolding(const std::array<TRegionRow, N>& rows, int32_t wi
 
 }  // namespace
 
-TSkinRect ResolveRect(const TEdgeRect& rect, int32_t width, int32_t height) {
-  return {static_cast<int>(ResolveEdge(rect.Left, width)),
-          static_cast<int>(ResolveEdge(rect.Top, height)),
-          static_cast<int>(ResolveEdge(rect.Right, width)),
-          static_cast<int>(ResolveEdge(rect.Bottom, height))};
-}
-
-TSkinRect PiecePlacement(TSkinPiece piece, int32_t width, int32_t height) {
-  for (const TPiecePlacement& placement : kPiecePlacements) {
-    if (placement.Piece == piece) return ResolveRect(placement.To, width, height);
-  }
-  return {};
-}
-
 bool InRegion(const THitRegion& region, int32_t width, int32_t height, int32_t x, int32_t y) {
   return InRange(region.X, width, x) && InRange(region.Y, height, y);
 }
 
 const TRegionRow* RegionAt(int32_t state, int32_t width, int32_t height, int32_t x, int32_t y) {
-  if (state == kStateNormal) return FirstHolding(kNormalRegions, width, height, x, y);
-  if (state == kStateSmall) return FirstHolding(kSmallRegions, width, height, x, y);
+  if (state == kStateNormal) return FirstHolding(geometry::kNormalRegions, width, height, x, y);
+  if (state == kStateSmall) return FirstHolding(geometry::kSmallRegions, width, height, x, y);
   return nullptr;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "window/geometry.h"
+
 namespace varimo {
 
 TPositionThumbSource PositionThumbSource(bool ownLayout, bool pressed) {
@@ -17,8 +19,15 @@ TPositionThumbSource PositionThumbSource(bool ownLayout, bool pressed) {
 }
 
 TSkinRect PositionBarBackground(int d) {
-  const int offset = std::clamp(d, 0, PositionBarTravel);
-  return {131 + offset, 78, 139 + offset, 92};
+  const int offset = std::clamp(d, 0, geometry::kPositionThumbTravel);
+  // The thumb's place in the window, moved from where the window shows the bottom-right piece
+  // to where the skin holds it; both are anchored to the same corner, so any size will do.
+  const TSkinRect thumb = PositionThumbAt(kDesignWidth, kNormalMinHeight, offset);
+  const TSkinRect shown = PiecePlacement(TSkinPiece::BottomRight, kDesignWidth, kNormalMinHeight);
+  const TSkinRect held = SkinPieceRect(TSkinPiece::BottomRight);
+  const int dx = held.Left - shown.Left;
+  const int dy = held.Top - shown.Top;
+  return {thumb.Left + dx, thumb.Top + dy, thumb.Right + dx, thumb.Bottom + dy};
 }
 
 std::optional<TGlyphCell> GlyphOf(uint8_t ch) {

@@ -84,9 +84,6 @@ constexpr TSkinRect SkinPieceRect(TSkinPiece piece, bool alternate = false) {
   return alternate ? entry.Alternate : entry.Rect;
 }
 
-// How far the position-bar thumb travels, in pixels.
-constexpr int PositionBarTravel = 85;
-
 // The position-bar thumb as an upper and a lower part, stacked to 8 x 14. The own layout
 // has a thumb of its own; other skins lend the upper and lower seven rows of the scroll
 // thumb, leaving out the four between.
@@ -97,7 +94,8 @@ struct TPositionThumbSource {
 TPositionThumbSource PositionThumbSource(bool ownLayout, bool pressed);
 
 // The part of the bottom-right piece that lies under the position thumb at offset d on the
-// bar; d is held to the bar's travel so the copy never leaves the piece.
+// bar (window/geometry.h places both); d is held to the bar's travel so the copy never leaves
+// the piece.
 TSkinRect PositionBarBackground(int d);
 
 // Text glyphs: 31 columns x 3 rows of 5 x 6 cells.

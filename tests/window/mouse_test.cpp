@@ -141,58 +141,6 @@ TEST(FormMouseWheel, ScrollsThreeRowsANotchWithinTheList) {
   }
 }
 
-// The cursor order of the hover rules, literally: the region table's press order must give
-// the same cursor everywhere.
-CursorNumber HoverByRules(int32_t state, int32_t w, int32_t h, int32_t x, int32_t y) {
-  if (state == kStateNormal) {
-    if (x < w - 25 && y < 20) return kCursorTitle;
-    if (x > w - 20 && y > h - 20) return kCursorResize;
-    if (w - 15 <= x && x <= w - 7 && 22 <= y && y <= h - 39) return kCursorVScroll;
-    if (w - 10 <= x && x <= w - 2 && 3 <= y && y <= 11) return kCursorClose;
-    if (w - 144 <= x && x <= w - 53 && h - 30 <= y && y <= h - 20) return kCursorPosBar;
-  } else if (state == kStateSmall) {
-    if (w - 30 <= x && x <= w - 22 && 3 <= y && y <= 11) return kCursorPosBar;
-    if (w - 10 <= x && x <= w - 2 && 3 <= y && y <= 11) return kCursorClose;
-  }
-  return kCursorNormal;
-}
-
-TEST(RegionTable, EveryPressRegionLiesInThePieceThatPaintsItAndHoverFollowsTheRules) {
-  for (const int32_t state : {kStateNormal, kStateSmall}) {
-    for (int32_t w = 275; w <= 475; w += 25) {
-      for (int32_t h :
-           state == kStateNormal ? std::vector<int32_t>{116, 145, 290} : std::vector<int32_t>{14}) {
-        for (int32_t y = 0; y < h; ++y) {
-          for (int32_t x = 0; x < w; ++x) {
-            const TRegionRow* row = RegionAt(state, w, h, x, y);
-            if (row != nullptr) {
-              const TSkinRect painted = ResolveRect(row->Painted, w, h);
-              ASSERT_TRUE(x >= painted.Left && x < painted.Right && y >= painted.Top &&
-                          y < painted.Bottom)
-                  << static_cast<int>(row->Region) << " at " << x << "," << y << " in " << w << "x"
-                  << h;
-            }
-            ASSERT_EQ(HoverCursor(state, w, h, x, y), HoverByRules(state, w, h, x, y))
-                << state << " at " << x << "," << y << " in " << w << "x" << h;
-          }
-        }
-      }
-    }
-  }
-  const std::vector<TRegion> normalOrder = {
-      TRegion::kTitleBar,    TRegion::kResizeGrip,  TRegion::kScrollUp, TRegion::kScrollDown,
-      TRegion::kScrollBar,   TRegion::kPositionBar, TRegion::kList,     TRegion::kSmallButton,
-      TRegion::kCloseButton, TRegion::kPrevious,    TRegion::kPlay,     TRegion::kPause,
-      TRegion::kStop,        TRegion::kNext,        TRegion::kEject,    TRegion::kTimeDisplay};
-  std::vector<TRegion> order;
-  for (const TRegionRow& row : kNormalRegions) order.push_back(row.Region);
-  EXPECT_EQ(order, normalOrder);
-  order.clear();
-  for (const TRegionRow& row : kSmallRegions) order.push_back(row.Region);
-  EXPECT_EQ(order, (std::vector<TRegion>{TRegion::kSmallBar, TRegion::kSmallWidthGrip,
-                                         TRegion::kNormalButton, TRegion::kSmallCloseButton}));
-}
-
 TEST(FormMouseDown, EachPartOfTheNormalWindowDoesItsOwnThing) {
   // clang-format off
   struct Case {
