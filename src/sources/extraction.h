@@ -41,7 +41,7 @@ struct TExtractResult {
 TExtractResult ExtractTrack(IFiles& files, const std::string& albumFile, const TTrackItem& track,
                             const std::string& folder, char separator = '\\');
 
-// "Write Error - " and the code, as the user is told.
+// The write-error message ("Write Error - ") and the code, as the user is told.
 std::string WriteErrorMessage(uint32_t errorCode);
 
 // The unpack program's command line: its path unquoted, a space, the album file quoted.
