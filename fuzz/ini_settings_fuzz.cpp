@@ -99,8 +99,8 @@ void CheckWritesReadBack(MemoryFiles& files, IniFile& ini, const TSettings& s,
   Check(r.HotKey.Enabled == s.HotKey.Enabled);
   Check(r.HotKey.Entries.size() == s.HotKey.Entries.size());
   for (size_t i = 0; i < r.HotKey.Entries.size(); ++i) {
-    const THotKeySetting& x = r.HotKey.Entries[i];
-    const THotKeySetting& y = s.HotKey.Entries[i];
+    const THotKeyEntry& x = r.HotKey.Entries[i];
+    const THotKeyEntry& y = s.HotKey.Entries[i];
     Check(x.Cmd == y.Cmd && x.Mod == y.Mod && x.Key == y.Key);
   }
   Check(ReadExclusions(ini) == exclusions);

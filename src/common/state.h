@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/hotkey_entry.h"
 #include "common/track_item.h"
 #include "common/vocabulary.h"
 #include "platform/host.h"
@@ -107,14 +108,6 @@ enum HostWindowSlot : size_t {
   kSlotVideo = 4,
 };
 constexpr size_t kHostWindowCount = 5;
-
-// One global hot key. Id is its atom once a registration was tried, -1 before.
-struct THotKeyEntry {
-  int32_t Id = -1;
-  int32_t Cmd = 0;
-  int32_t Mod = 0;  // 1 Alt, 2 Ctrl, 4 Shift
-  int32_t Key = 0;  // virtual-key code
-};
 
 struct THotKeyState {
   std::vector<THotKeyEntry> HotKeys;

@@ -1,10 +1,12 @@
 #pragma once
 // The controls of a dialog as one constant table: what each control is, where it sits and
-// what its caption says. The views build their windows from these rows; the tests check the
-// tables whole.
+// which caption it shows (its text is in the caption table). The views build their windows
+// from these rows; the tests check the tables whole.
 
 #include <cstddef>
 #include <cstdint>
+
+#include "common/captions.h"
 
 namespace varimo {
 
@@ -39,7 +41,7 @@ struct TControlSpec {
   TControlKind Kind;
   int32_t Parent;  // the group box or page the position is relative to; 0 for the client area
   int32_t Left, Top, Width, Height;
-  const char* Caption;  // UTF-8
+  TCaption Caption;  // kNone for none
   bool Bold = false;
   uint32_t TextColor = kDefaultTextColor;  // 0x00BBGGRR
   int32_t FontHeight = 0;                  // pixels; 0 for the dialog's font

@@ -13,7 +13,6 @@
 
 namespace varimo {
 
-constexpr char kFileInfoCaption[] = u8"ﾌｧｲﾙ情報";
 constexpr int32_t kFileInfoClientWidth = 662;
 constexpr int32_t kFileInfoClientHeight = 381;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "common/captions.h"
 #include "hotkeys/hotkey_tables.h"
 
 namespace varimo {
@@ -46,8 +47,7 @@ constexpr int32_t kKindColumn = 1;
 constexpr int32_t kTextColumn = 2;
 
 const std::string& KindCaption(int32_t kind) {
-  static const std::vector<std::string> captions(kFormatKindCaptions.begin(),
-                                                 kFormatKindCaptions.end());
+  static const std::vector<std::string> captions = FormatKindTexts();
   return captions[static_cast<size_t>(kind)];
 }
 
@@ -147,14 +147,15 @@ std::vector<THotKeyEntry> THotKeyList::Entries() const {
     auto key =
         CellValue(row[2], EditorEntries(2), [](size_t p) { return HotKeyKeys[p].VirtualKey; });
     if (!cmd || !mod || !key) continue;
-    entries.push_back(THotKeyEntry{-1, *cmd, *mod, *key});
+    entries.push_back(THotKeyEntry{*cmd, *mod, *key});
   }
   return entries;
 }
 
 const std::vector<std::string>& THotKeyList::EditorEntries(int32_t column) {
   static const std::array<std::vector<std::string>, 3> entries = {
-      Captions(HotKeyCommands, [](const THotKeyCommand& c) { return std::string(c.Caption); }),
+      Captions(HotKeyCommands,
+               [](const THotKeyCommand& c) { return std::string(Caption(c.Caption)); }),
       Captions(HotKeyModifiers, [](const char* c) { return std::string(c); }),
       Captions(HotKeyKeys, [](const THotKeyKey& k) { return std::string(k.Caption); }),
   };
@@ -174,7 +175,7 @@ void THotKeyList::Press(int32_t x, int32_t y) {
 }
 
 int32_t THotKeyList::Add() {
-  Rows.push_back({HotKeyCommands[0].Caption, "", ""});
+  Rows.push_back({Caption(HotKeyCommands[0].Caption), "", ""});
   const int32_t row = static_cast<int32_t>(Rows.size()) - 1;
   Selected = row;
   Armed = row;
@@ -308,7 +309,7 @@ TListChange TFormatList::Commit(const std::string& text) {
 
 std::vector<TFormatList::TSamplePiece> TFormatList::Sample() const {
   std::vector<TSamplePiece> pieces;
-  if (Numbered) pieces.push_back({u8"№ ", false, kSampleNumberColor});
+  if (Numbered) pieces.push_back({Caption(TCaption::kSampleNumber), false, kSampleNumberColor});
   for (const TListRow& row : Rows) {
     const bool text = IsTextRow(row);
     const uint32_t color = !row[kMarkColumn].empty() ? kSampleGroupColor

@@ -8,7 +8,6 @@
 
 namespace varimo {
 
-constexpr char kOptionsCaption[] = u8"設定";
 constexpr int32_t kOptionsClientWidth = 341;
 constexpr int32_t kOptionsClientHeight = 263;
 // The tab control fills the top of the client area.
@@ -88,12 +87,8 @@ extern const TControlSpec kOptionsControls[58];
 int32_t OptionsPage(int32_t id);
 
 // The captions of the tab control's pages, in order.
-extern const char* const kOptionsPageCaptions[7];
+extern const TCaption kOptionsPageCaptions[7];
 
-// The version page's painted lines.
-constexpr char kVersionTitle[] = "Varimo";
-constexpr char kVersionPlugin[] = "Plugin for Winamp 2.x";
-constexpr char kVersionLine[] = u8"～ Version 1.62 ～";
 // The project's home; the second link shows the help page beside the host's program.
 constexpr char kProjectHomeUrl[] = "https://github.com/varimo/gen_Varimo";
 

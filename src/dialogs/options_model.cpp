@@ -33,6 +33,13 @@ void TUpDown::Set(int32_t position) {
   Position = std::clamp(position, Min, Max);
 }
 
+TUpDown OptionUpDown(int32_t TOptionSettings::*option, int32_t step, TUpDownStart start) {
+  const TSettingRow& row = SettingRowOf(option);
+  TUpDown upDown{row.Max, row.Min, row.Max, step};
+  if (start == TUpDownStart::kDefault) upDown.Set(row.Default);
+  return upDown;
+}
+
 TEnabledLook LookFor(bool checked) {
   if (!checked) return TEnabledLook{};
   return TEnabledLook{true, TSystemColor::kWindow, TSystemColor::kWindowText};

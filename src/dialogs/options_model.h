@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "common/captions.h"
 #include "dialogs/list_editors.h"
 #include "engine/varimo_state.h"
+#include "settings/settings.h"
 #include "sources/file_info.h"
 
 namespace varimo {
@@ -25,6 +27,13 @@ struct TUpDown {
   // Sets the position, held within the limits.
   void Set(int32_t position);
 };
+
+// Where an option's up-down starts.
+enum class TUpDownStart { kDefault, kTop };
+// An up-down over the range of an option's row in the settings table, at the option's default
+// (held within the range) or at the top of the range.
+TUpDown OptionUpDown(int32_t TOptionSettings::*option, int32_t step,
+                     TUpDownStart start = TUpDownStart::kDefault);
 
 // The system colours an enabling rule gives a control.
 enum class TSystemColor { kWindow, kButtonFace, kWindowText, kInactiveCaption };
@@ -41,18 +50,14 @@ TEnabledLook LookFor(bool checked);
 extern const std::vector<std::string> kTrackKeyEntries;    // the previous and next track keys
 extern const std::vector<std::string> kVisibleKeyEntries;  // Alt + this key shows or hides
 
-// The dialog's fixed captions, UTF-8.
-constexpr char kMeasureCaption[] = u8"計測";
-constexpr char kMeasureEndCaption[] = u8"終了";
-
 struct TOptionsModel {
   // Page "全般"
-  bool Visible = false;
-  bool PlayTime = false;
-  TUpDown Timer{200, 100, 1000, 100};
-  TUpDown Break{250, 100, 1500, 50};
-  bool Correct = true;
-  TUpDown CorrectMS{300, -1000, 1000, 1};
+  bool Visible = SettingDefault(&TOptionSettings::VisibleChk);
+  bool PlayTime = SettingDefault(&TOptionSettings::PlayTime);
+  TUpDown Timer = OptionUpDown(&TOptionSettings::TimerMS, 100);
+  TUpDown Break = OptionUpDown(&TOptionSettings::BreakMS, 50);
+  bool Correct = SettingDefault(&TOptionSettings::Correct);
+  TUpDown CorrectMS = OptionUpDown(&TOptionSettings::CorrectMS, 1);
   // Page "操作": positions in the key lists, -1 for none.
   int32_t PrevKey = -1;
   int32_t NextKey = -1;
@@ -62,13 +67,14 @@ struct TOptionsModel {
   THotKeyList HotKeyList;
   // Page "展開"
   std::string MP3on3Path;  // ANSI
-  bool MP3on3Stop = true;
+  bool MP3on3Stop = SettingDefault(&TOptionSettings::MP3on3Stop);
   // Page "表示"
   std::string FontName;  // ANSI
-  TUpDown FontSize{10, 6, 50, 1};
-  TUpDown FontPitch{0, 0, 9, 1};
+  TUpDown FontSize = OptionUpDown(&TOptionSettings::FontSize, 1);
+  TUpDown FontPitch = OptionUpDown(&TOptionSettings::FontPitch, 1);
   bool Transparence = false;
-  TUpDown TransparenceValue{100, 0, 100, 5};
+  // Off, the opacity shows as full.
+  TUpDown TransparenceValue = OptionUpDown(&TOptionSettings::Transparence, 5, TUpDownStart::kTop);
   // Page "書式"
   TFormatList FormatList;
   std::vector<TFormatList::TSamplePiece> Sample;
@@ -84,7 +90,7 @@ struct TOptionsModel {
   TEnabledLook TransparenceLook() const { return LookFor(Transparence); }
   TEnabledLook HotKeyListLook() const { return LookFor(HotKeyEnabled); }
   const char* MeasureButtonCaption() const {
-    return Measuring ? kMeasureEndCaption : kMeasureCaption;
+    return Caption(Measuring ? TCaption::kMeasureEnd : TCaption::kMeasure);
   }
 
   // Any change makes Apply available.

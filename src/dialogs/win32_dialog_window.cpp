@@ -319,7 +319,7 @@ void TWin32Dialog::SetEnabled(int32_t id, bool enabled) {
 void TWin32Dialog::CreateControl(const TControlSpec& control, TControlRect rect,
                                  int32_t windowParent, TDialogFonts& fonts) {
   HWND parent = ToWindow(windowParent != 0 ? Control(windowParent) : dialog_);
-  const std::wstring caption = WideFromUtf8(control.Caption);
+  const std::wstring caption = WideFromUtf8(Caption(control.Caption));
   HFONT font =
       static_cast<HFONT>(fonts.Get(control.FontHeight != 0 ? control.FontHeight : kDialogFontHeight,
                                    control.Bold, control.Kind == TControlKind::kLink));

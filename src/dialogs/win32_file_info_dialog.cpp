@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include "common/captions.h"
 #include "dialogs/file_info_layout.h"
 #include "dialogs/options_model.h"
+#include "platform/win32_ui_ports.h"
 
 namespace varimo {
 namespace {
@@ -24,7 +26,7 @@ class TFileInfoView : public TWin32Dialog {
 
   bool OnInit() override {
     CreateControls(kFileInfoControls, fonts_);
-    SetText(kPanelKind, WideFromAnsi(info_.KindCaption));
+    SetText(kPanelKind, WideFromUtf8(info_.KindCaption));
     if (!info_.KindCaption.empty()) SetColors(kPanelKind, {info_.KindColor, std::nullopt});
     ShowGroup(kGroupBoxID3v1, info_.ID3v1Enabled);
     ShowGroup(kGroupBoxID3v2, info_.ID3v2Enabled);
@@ -70,7 +72,8 @@ class TFileInfoView : public TWin32Dialog {
 void ShowFileInfoDialog(TWindowHandle owner, const TFileInfoData& info, const TWindowBounds& main,
                         const TScreenSize& screen) {
   TFileInfoView view(info, main, screen);
-  view.RunModal(owner, kFileInfoCaption, kFileInfoClientWidth, kFileInfoClientHeight);
+  view.RunModal(owner, Caption(TCaption::kFileInfoTitle), kFileInfoClientWidth,
+                kFileInfoClientHeight);
 }
 
 }  // namespace varimo

@@ -10,6 +10,7 @@
 #include <array>
 #include <set>
 
+#include "common/captions.h"
 #include "dialogs/options_layout.h"
 #include "platform/win32_ui_ports.h"
 
@@ -33,7 +34,6 @@ enum ListMenuCommand : UINT {
   kMenuPreset = 10,  // + the preset's tag
 };
 
-constexpr char kProgramFilter[] = u8"ﾌﾟﾛｸﾞﾗﾑ(*.exe)|*.exe|全てのﾌｧｲﾙ(*.*)|*.*";
 constexpr int32_t kVisibleEntries = 25;
 constexpr uint32_t kLinkHoverColor = 0x00FF0000;
 constexpr uint32_t kLinkColor = 0x00000000;
@@ -105,8 +105,7 @@ void AddColumn(HWND list, int index, const char* caption, int width) {
 }
 
 const std::vector<std::string>& KindEntries() {
-  static const std::vector<std::string> kinds(kFormatKindCaptions.begin(),
-                                              kFormatKindCaptions.end());
+  static const std::vector<std::string> kinds = FormatKindTexts();
   return kinds;
 }
 
@@ -219,7 +218,7 @@ bool TOptionsView::OnInit() {
   // Seven captions in one row across the dialog.
   SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM((kOptionsClientWidth - 5) / 7, 20));
   for (int i = 0; i < 7; ++i) {
-    std::wstring caption = WideFromUtf8(kOptionsPageCaptions[i]);
+    std::wstring caption = WideFromUtf8(Caption(kOptionsPageCaptions[i]));
     TCITEMW item = {};
     item.mask = TCIF_TEXT;
     item.pszText = caption.data();
@@ -245,13 +244,13 @@ bool TOptionsView::OnInit() {
 
   SetChecked(kCheckBoxHotKey, model_.HotKeyEnabled);
   HWND hotKeys = Window(kListViewHotKey);
-  AddColumn(hotKeys, 0, u8"操作", kHotKeyColumnWidths[0]);
-  AddColumn(hotKeys, 1, u8"ｷｰ1", kHotKeyColumnWidths[1]);
-  AddColumn(hotKeys, 2, u8"ｷｰ2", kHotKeyColumnWidths[2]);
+  AddColumn(hotKeys, 0, Caption(TCaption::kHotKeyColumnCommand), kHotKeyColumnWidths[0]);
+  AddColumn(hotKeys, 1, Caption(TCaption::kHotKeyColumnKey1), kHotKeyColumnWidths[1]);
+  AddColumn(hotKeys, 2, Caption(TCaption::kHotKeyColumnKey2), kHotKeyColumnWidths[2]);
   HWND format = Window(kListViewForm);
   AddColumn(format, 0, "", kFormatColumnWidths[0]);
-  AddColumn(format, 1, u8" ｱｲﾃﾑ", kFormatColumnWidths[1]);
-  AddColumn(format, 2, u8" ﾃｷｽﾄ", kFormatColumnWidths[2]);
+  AddColumn(format, 1, Caption(TCaption::kFormatColumnItem), kFormatColumnWidths[1]);
+  AddColumn(format, 2, Caption(TCaption::kFormatColumnText), kFormatColumnWidths[2]);
   Subclass(hotKeys);
   Subclass(format);
   MakeEditors();
@@ -694,19 +693,19 @@ void TOptionsView::OnContextMenu(HWND list, LPARAM at) {
     point = {rect.left, rect.top};
   }
   HMENU menu = CreatePopupMenu();
-  AppendMenuW(menu, MF_STRING, kMenuAdd, WideFromUtf8(u8"追加").c_str());
-  AppendMenuW(menu, MF_STRING, kMenuDelete, WideFromUtf8(u8"削除").c_str());
+  AppendMenuW(menu, MF_STRING, kMenuAdd, WideFromUtf8(Caption(TCaption::kListAdd)).c_str());
+  AppendMenuW(menu, MF_STRING, kMenuDelete, WideFromUtf8(Caption(TCaption::kListDelete)).c_str());
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, MF_STRING, kMenuClear, WideFromUtf8(u8"ｸﾘｱ").c_str());
+  AppendMenuW(menu, MF_STRING, kMenuClear, WideFromUtf8(Caption(TCaption::kListClear)).c_str());
   if (!hotKeys) {
     HMENU presets = CreatePopupMenu();
     for (size_t tag = 0; tag < FormatPresets().size(); ++tag) {
       AppendMenuW(presets, MF_STRING, kMenuPreset + tag,
-                  WideFromUtf8(FormatPresets()[tag].Caption).c_str());
+                  WideFromUtf8(Caption(FormatPresets()[tag].Caption)).c_str());
     }
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(presets),
-                WideFromUtf8(u8"ﾌﾟﾘｾｯﾄ").c_str());
+                WideFromUtf8(Caption(TCaption::kListPreset)).c_str());
   }
   const UINT command = static_cast<UINT>(TrackPopupMenu(
       menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0, GetParent(list), nullptr));
@@ -896,7 +895,7 @@ void TOptionsView::BrowseProgram() {
   const std::wstring folder = WideFromAnsi(start.Folder);
   std::wstring file = WideFromAnsi(start.FileName);
   file.resize(32768, L'\0');
-  std::wstring filter = WideFromUtf8(kProgramFilter);
+  std::wstring filter = WideFromUtf8(Caption(TCaption::kMP3on3Filter));
   for (wchar_t& c : filter) {
     if (c == L'|') c = L'\0';
   }
@@ -952,12 +951,13 @@ void TOptionsView::PaintVersion(HWND page) {
   SetBkMode(dc, TRANSPARENT);
   const COLORREF white = RGB(255, 255, 255);
   DrawLayered(dc, static_cast<HFONT>(fonts_.Get(27, true, false, L"Times New Roman")),
-              WideFromUtf8(kVersionTitle), client.right, 18,
+              WideFromUtf8(Caption(TCaption::kVersionTitle)), client.right, 18,
               {{-1, white}, {1, RGB(0, 0, 0)}, {0, RGB(255, 255, 0)}});
   DrawLayered(dc, static_cast<HFONT>(fonts_.Get(16, false, false, L"Times New Roman")),
-              WideFromUtf8(kVersionPlugin), client.right, 60, {{1, white}, {0, RGB(0, 0, 255)}});
-  DrawLayered(dc, static_cast<HFONT>(fonts_.Get(12)), WideFromUtf8(kVersionLine), client.right, 92,
-              {{1, white}, {0, RGB(0, 0, 128)}});
+              WideFromUtf8(Caption(TCaption::kVersionPlugin)), client.right, 60,
+              {{1, white}, {0, RGB(0, 0, 255)}});
+  DrawLayered(dc, static_cast<HFONT>(fonts_.Get(12)), WideFromUtf8(Caption(TCaption::kVersionLine)),
+              client.right, 92, {{1, white}, {0, RGB(0, 0, 128)}});
   EndPaint(page, &paint);
 }
 
@@ -965,7 +965,7 @@ void TOptionsView::PaintVersion(HWND page) {
 
 void ShowOptionsDialog(TWindowHandle owner, TOptionsModel& model, const TOptionsContext& context) {
   TOptionsView view(model, context);
-  view.RunModal(owner, kOptionsCaption, kOptionsClientWidth, kOptionsClientHeight);
+  view.RunModal(owner, Caption(TCaption::kOptionsTitle), kOptionsClientWidth, kOptionsClientHeight);
 }
 
 }  // namespace varimo

@@ -1,11 +1,15 @@
 #pragma once
 // The vocabularies of the global hot keys: the 25 commands a hot key can run, the 70 keys
 // it can be bound to and the seven modifier combinations, in the order the options dialog
-// lists them. Captions are UTF-8, shown through the system's wide-character functions.
+// lists them. The commands' captions are in the caption table (common/captions.h); the keys'
+// and the modifiers' labels are the keyboard's own. All are UTF-8, shown through the system's
+// wide-character functions.
 
 #include <array>
 #include <cstdint>
 #include <optional>
+
+#include "common/captions.h"
 
 namespace varimo {
 
@@ -42,37 +46,36 @@ constexpr int32_t kFirstRepeatingHotKey = 200;
 
 struct THotKeyCommand {
   int32_t Code;
-  const char* Caption;
+  TCaption Caption;
 };
 
-// Captions as the command list shows them, the leading blank of Varimo's own commands
-// included.
+// In the order the command list shows them.
 inline constexpr std::array<THotKeyCommand, 25> HotKeyCommands = {{
-    {kHotKeyActivate, u8" ｱｸﾃｨﾌﾞ化"},
-    {kHotKeyPopupMenu, u8" ﾎﾟｯﾌﾟｱｯﾌﾟﾒﾆｭｰ"},
-    {kHotKeyPlaySelection, u8" 選択を再生"},
-    {kHotKeyPlayStop, u8" 再生/停止"},
-    {kHotKeyPreviousTrack, u8" 前の曲へ"},
-    {kHotKeyNextTrack, u8" 次の曲へ"},
-    {kHotKeyShowHide, u8" 表示/非表示"},
-    {kHotKeyHostActivate, u8"*ｱｸﾃｨﾌﾞ化"},
-    {kHotKeyHostPopupMenu, u8"*ﾎﾟｯﾌﾟｱｯﾌﾟﾒﾆｭｰ"},
-    {kHotKeyHostOpenFile, u8"*ﾌｧｲﾙを開く"},
-    {kHotKeyHostAddFile, u8"*ﾌｧｲﾙを追加"},
-    {kHotKeyHostPlay, u8"*再生"},
-    {kHotKeyHostStop, u8"*停止"},
-    {kHotKeyHostPause, u8"*一時停止"},
-    {kHotKeyHostPreviousFile, u8"*前のﾌｧｲﾙへ"},
-    {kHotKeyHostNextFile, u8"*次のﾌｧｲﾙへ"},
-    {kHotKeyHostShuffle, u8"*ｼｬｯﾌﾙ"},
-    {kHotKeyHostRepeat, u8"*ﾘﾋﾟｰﾄ"},
-    {kHotKeyHostEqualizer, u8"*ｲｺﾗｲｻﾞｰ"},
-    {kHotKeyHostPlaylist, u8"*ﾌﾟﾚｲﾘｽﾄ"},
-    {kHotKeyHostRewind, u8"*巻戻し"},
-    {kHotKeyHostFastForward, u8"*早送り"},
-    {kHotKeyHostVolumeUp, u8"*音量を上げる"},
-    {kHotKeyHostVolumeDown, u8"*音量を下げる"},
-    {kHotKeyHostExit, u8"*終了"},
+    {kHotKeyActivate, TCaption::kCommandActivate},
+    {kHotKeyPopupMenu, TCaption::kCommandPopupMenu},
+    {kHotKeyPlaySelection, TCaption::kCommandPlaySelection},
+    {kHotKeyPlayStop, TCaption::kCommandPlayStop},
+    {kHotKeyPreviousTrack, TCaption::kCommandPreviousTrack},
+    {kHotKeyNextTrack, TCaption::kCommandNextTrack},
+    {kHotKeyShowHide, TCaption::kCommandShowHide},
+    {kHotKeyHostActivate, TCaption::kCommandHostActivate},
+    {kHotKeyHostPopupMenu, TCaption::kCommandHostPopupMenu},
+    {kHotKeyHostOpenFile, TCaption::kCommandHostOpenFile},
+    {kHotKeyHostAddFile, TCaption::kCommandHostAddFile},
+    {kHotKeyHostPlay, TCaption::kCommandHostPlay},
+    {kHotKeyHostStop, TCaption::kCommandHostStop},
+    {kHotKeyHostPause, TCaption::kCommandHostPause},
+    {kHotKeyHostPreviousFile, TCaption::kCommandHostPreviousFile},
+    {kHotKeyHostNextFile, TCaption::kCommandHostNextFile},
+    {kHotKeyHostShuffle, TCaption::kCommandHostShuffle},
+    {kHotKeyHostRepeat, TCaption::kCommandHostRepeat},
+    {kHotKeyHostEqualizer, TCaption::kCommandHostEqualizer},
+    {kHotKeyHostPlaylist, TCaption::kCommandHostPlaylist},
+    {kHotKeyHostRewind, TCaption::kCommandHostRewind},
+    {kHotKeyHostFastForward, TCaption::kCommandHostFastForward},
+    {kHotKeyHostVolumeUp, TCaption::kCommandHostVolumeUp},
+    {kHotKeyHostVolumeDown, TCaption::kCommandHostVolumeDown},
+    {kHotKeyHostExit, TCaption::kCommandHostExit},
 }};
 
 struct THotKeyKey {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/captions.h"
 #include "engine/monitor.h"
 #include "engine/play_commands.h"
 #include "hotkeys/hotkey_tables.h"
@@ -12,7 +13,6 @@ namespace varimo {
 namespace {
 
 constexpr char kAtomPrefix[] = "Varimo Plugin for Winamp 2.x ";
-constexpr char kCannotRegister[] = u8"ホットキー登録不可";
 // A repeating command arriving this soon after the last one taken is dropped.
 constexpr uint32_t kRepeatGuardMS = 90;
 constexpr int32_t kKeyShift = 16;
@@ -126,18 +126,17 @@ std::string HotKeyAtomName(size_t position) {
 THotKeyState LoadHotKeys(const THotKeySettings& stored) {
   THotKeyState state;
   state.HotKeyEnabled = stored.Enabled;
-  for (const THotKeySetting& entry : stored.Entries) {
-    state.HotKeys.push_back(THotKeyEntry{-1, entry.Cmd, entry.Mod, entry.Key});
-  }
+  state.HotKeys = stored.Entries;
+  for (THotKeyEntry& entry : state.HotKeys) entry.Id = -1;
   return state;
 }
 
 THotKeySettings StoredHotKeys(const THotKeyState& state) {
   THotKeySettings stored;
   stored.Enabled = state.HotKeyEnabled;
-  for (const THotKeyEntry& entry : state.HotKeys) {
-    stored.Entries.push_back(THotKeySetting{entry.Cmd, entry.Mod, entry.Key});
-  }
+  stored.Entries = state.HotKeys;
+  // The atoms are this run's.
+  for (THotKeyEntry& entry : stored.Entries) entry.Id = -1;
   return stored;
 }
 
@@ -148,7 +147,7 @@ void RegisterHotKeys(THotKeyState& state, IHotKeySystem& system, IDialogs& dialo
     entry.Id = atom != 0 ? atom : -1;
     if (atom != 0 && system.Register(entry.Id, entry.Mod, entry.Key)) continue;
     state.HotKeyEnabled = false;
-    dialogs.ShowMessage(kCannotRegister);
+    dialogs.ShowMessage(Caption(TCaption::kMessageCannotRegister));
   }
 }
 

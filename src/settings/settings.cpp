@@ -1,6 +1,8 @@
 #include "settings/settings.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <type_traits>
 
 #include "common/text.h"
 #include "common/vocabulary.h"
@@ -15,6 +17,100 @@ constexpr char kPlay[] = "Play";
 constexpr char kListForm[] = "ListForm";
 constexpr char kHotKey[] = "HotKey";
 
+// Numbers outside the ranges given here are a damaged or hand-edited file, and a timer of 0, a
+// font of size 0 or a correction in the millions would break the window: a read brings them
+// into the range, and the options dialog offers no other. Rows without a range take any number.
+// clang-format off
+constexpr std::array<TSettingRow, kSettingRowCount> kRows = {{
+    {kWinamp, "Minimized",    &TWinampSettings::Minimized,   0},
+    {kWindow, "Left",         &TWindowSettings::Left,        100},
+    {kWindow, "Top",          &TWindowSettings::Top,         100},
+    {kWindow, "Width",        &TWindowSettings::Width,       kDesignWidth},
+    {kWindow, "Height",       &TWindowSettings::Height,      kNormalMinHeight},
+    {kWindow, "State",        &TWindowSettings::State,       kStateNormal},
+    {kWindow, "Remain",       &TWindowSettings::Remain,      false},
+    {kOption, "VisibleChk",   &TOptionSettings::VisibleChk,  false},
+    {kOption, "PlayTime",     &TOptionSettings::PlayTime,    false},
+    {kOption, "TimerMS",      &TOptionSettings::TimerMS,     200, 100, 1000},
+    {kOption, "BreakMS",      &TOptionSettings::BreakMS,     250, 100, 1500},
+    {kOption, "Correct",      &TOptionSettings::Correct,     true},
+    {kOption, "CorrectMS",    &TOptionSettings::CorrectMS,   300, -1000, 1000},
+    {kOption, "PrevKey",      &TOptionSettings::PrevKey,     ','},
+    {kOption, "NextKey",      &TOptionSettings::NextKey,     '.'},
+    {kOption, "VisibleKey",   &TOptionSettings::VisibleKey,  'A'},
+    {kOption, "MP3on3Path",   &TOptionSettings::MP3on3Path,  ""},
+    {kOption, "MP3on3Stop",   &TOptionSettings::MP3on3Stop,  true},
+    {kOption, "FontName",     &TOptionSettings::FontName,    "MS UI Gothic"},
+    {kOption, "FontSize",     &TOptionSettings::FontSize,    10, 6, 50},
+    {kOption, "FontPitch",    &TOptionSettings::FontPitch,   0, 0, 9},
+    // Opacity in percent; -1, or any number below 0, is off.
+    {kOption, "Transparence", &TOptionSettings::Transparence, -1, 0, 100, TOutOfRange::kOffBelow},
+    // A negative index would pass the album build's "below the track count" test.
+    {kPlay,   "No",           &TPlaySettings::No,            0, 0},
+    {kPlay,   "Mode",         &TPlaySettings::Mode,          kModeNormal},
+    {kPlay,   "Seed",         &TPlaySettings::Seed,          0},
+}};
+// clang-format on
+
+}  // namespace
+
+// A copy of a constant: filled before any code runs, whichever file's statics start first.
+const std::array<TSettingRow, kSettingRowCount> kSettingRows = kRows;
+
+template <typename Part, typename Value>
+const TSettingRow& SettingRowOf(Value Part::*member) {
+  for (const TSettingRow& row : kSettingRows) {
+    const auto* held = std::get_if<Value Part::*>(&row.Member);
+    if (held != nullptr && *held == member) return row;
+  }
+  // Every member of the four parts has a row. One added without a row stops the first
+  // settings ever built, and with them every test.
+  std::abort();
+}
+
+template <typename Part, typename Value>
+Value SettingDefault(Value Part::*member) {
+  const TSettingRow& row = SettingRowOf(member);
+  if constexpr (std::is_same_v<Value, std::string>) {
+    return row.DefaultText;
+  } else {
+    return static_cast<Value>(row.Default);
+  }
+}
+
+// The members the rows hold.
+template const TSettingRow& SettingRowOf(int32_t TWinampSettings::*);
+template const TSettingRow& SettingRowOf(int32_t TWindowSettings::*);
+template const TSettingRow& SettingRowOf(bool TWindowSettings::*);
+template const TSettingRow& SettingRowOf(bool TOptionSettings::*);
+template const TSettingRow& SettingRowOf(int32_t TOptionSettings::*);
+template const TSettingRow& SettingRowOf(char TOptionSettings::*);
+template const TSettingRow& SettingRowOf(std::string TOptionSettings::*);
+template const TSettingRow& SettingRowOf(int32_t TPlaySettings::*);
+template int32_t SettingDefault(int32_t TWinampSettings::*);
+template int32_t SettingDefault(int32_t TWindowSettings::*);
+template bool SettingDefault(bool TWindowSettings::*);
+template bool SettingDefault(bool TOptionSettings::*);
+template int32_t SettingDefault(int32_t TOptionSettings::*);
+template char SettingDefault(char TOptionSettings::*);
+template std::string SettingDefault(std::string TOptionSettings::*);
+template int32_t SettingDefault(int32_t TPlaySettings::*);
+
+namespace {
+
+// The keys outside the table: the exclusions, and those of the two list sections, whose
+// entries' keys are a stem and the entry's number.
+constexpr char kDeleteKey[] = "Delete";
+constexpr char kCountKey[] = "Count";
+constexpr char kNumberKey[] = "Number";
+constexpr char kOmitStem[] = "Omit";
+constexpr char kItemStem[] = "Item";
+constexpr char kTextStem[] = "Text";
+constexpr char kEnabledKey[] = "Enabled";
+constexpr char kCmdStem[] = "Cmd";
+constexpr char kModStem[] = "Mod";
+constexpr char kKeyStem[] = "Key";
+
 std::string Indexed(const char* stem, int32_t n) {
   return stem + std::to_string(n);
 }
@@ -23,42 +119,69 @@ int32_t ClampTo32(int64_t value) {
   return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
-TOptionSettings ReadOptions(IniFile& ini) {
-  const TOptionSettings defaults;
-  TOptionSettings o;
-  o.VisibleChk = ini.ReadBool(kOption, "VisibleChk", defaults.VisibleChk);
-  o.PlayTime = ini.ReadBool(kOption, "PlayTime", defaults.PlayTime);
-  // The dialog offers only these ranges; anything else is a damaged or hand-edited file, and a
-  // timer of 0, a font of size 0 or a correction in the millions would break the window.
-  o.TimerMS = std::clamp(ini.ReadInteger(kOption, "TimerMS", defaults.TimerMS), 100, 1000);
-  o.BreakMS = std::clamp(ini.ReadInteger(kOption, "BreakMS", defaults.BreakMS), 100, 1500);
-  // A lead time shorter than a tick lets most track ends pass between two ticks; the options
-  // dialog never stores one.
-  o.BreakMS = std::max(o.BreakMS, o.TimerMS);
-  o.Correct = ini.ReadBool(kOption, "Correct", defaults.Correct);
-  o.CorrectMS = std::clamp(ini.ReadInteger(kOption, "CorrectMS", defaults.CorrectMS), -1000, 1000);
-  o.PrevKey = ini.ReadChar(kOption, "PrevKey", defaults.PrevKey);
-  o.NextKey = ini.ReadChar(kOption, "NextKey", defaults.NextKey);
-  o.VisibleKey = ini.ReadChar(kOption, "VisibleKey", defaults.VisibleKey);
-  o.MP3on3Path = ini.ReadString(kOption, "MP3on3Path", defaults.MP3on3Path);
-  o.MP3on3Stop = ini.ReadBool(kOption, "MP3on3Stop", defaults.MP3on3Stop);
-  o.FontName = ini.ReadString(kOption, "FontName", defaults.FontName);
-  o.FontSize = std::clamp(ini.ReadInteger(kOption, "FontSize", defaults.FontSize), 6, 50);
-  o.FontPitch = std::clamp(ini.ReadInteger(kOption, "FontPitch", defaults.FontPitch), 0, 9);
-  int32_t opacity = ini.ReadInteger(kOption, "Transparence", defaults.Transparence);
-  o.Transparence = opacity < 0 ? -1 : std::min(opacity, 100);
-  return o;
+// The value a row's member names in settings.
+template <typename Settings, typename Part, typename Value>
+auto& ValueOf(Settings& settings, Value Part::*member) {
+  if constexpr (std::is_same_v<Part, TWinampSettings>) {
+    return settings.Winamp.*member;
+  } else if constexpr (std::is_same_v<Part, TWindowSettings>) {
+    return settings.Window.*member;
+  } else if constexpr (std::is_same_v<Part, TOptionSettings>) {
+    return settings.Option.*member;
+  } else {
+    static_assert(std::is_same_v<Part, TPlaySettings>);
+    return settings.Play.*member;
+  }
+}
+
+int32_t InRange(const TSettingRow& row, int32_t value) {
+  if (value < row.Min) return row.OutOfRange == TOutOfRange::kOffBelow ? row.Default : row.Min;
+  return std::min(value, row.Max);
+}
+
+void ReadValue(IniFile& ini, const TSettingRow& row, bool& value) {
+  value = ini.ReadBool(row.Section, row.Key, row.Default != 0);
+}
+void ReadValue(IniFile& ini, const TSettingRow& row, int32_t& value) {
+  value = InRange(row, ini.ReadInteger(row.Section, row.Key, row.Default));
+}
+void ReadValue(IniFile& ini, const TSettingRow& row, char& value) {
+  value = ini.ReadChar(row.Section, row.Key, static_cast<char>(row.Default));
+}
+void ReadValue(IniFile& ini, const TSettingRow& row, std::string& value) {
+  value = ini.ReadString(row.Section, row.Key, row.DefaultText);
+}
+
+void WriteValue(IniFile& ini, const TSettingRow& row, bool value) {
+  ini.WriteBool(row.Section, row.Key, value);
+}
+void WriteValue(IniFile& ini, const TSettingRow& row, int32_t value) {
+  ini.WriteInteger(row.Section, row.Key, value);
+}
+void WriteValue(IniFile& ini, const TSettingRow& row, char value) {
+  ini.WriteChar(row.Section, row.Key, value);
+}
+void WriteValue(IniFile& ini, const TSettingRow& row, const std::string& value) {
+  ini.WriteString(row.Section, row.Key, value);
+}
+
+// The rows of one section, in table order.
+void WriteSection(IniFile& ini, const TSettings& settings, std::string_view section) {
+  for (const TSettingRow& row : kSettingRows) {
+    if (row.Section != section) continue;
+    std::visit([&](auto member) { WriteValue(ini, row, ValueOf(settings, member)); }, row.Member);
+  }
 }
 
 THotKeySettings ReadHotKeys(IniFile& ini) {
   THotKeySettings hotKeys;
-  hotKeys.Enabled = ini.ReadBool(kHotKey, "Enabled", false);
-  int32_t count = std::min(ini.ReadInteger(kHotKey, "Count", 0), kMaxHotKeys);
+  hotKeys.Enabled = ini.ReadBool(kHotKey, kEnabledKey, hotKeys.Enabled);
+  int32_t count = std::min(ini.ReadInteger(kHotKey, kCountKey, 0), kMaxHotKeys);
   for (int32_t n = 0; n < count; ++n) {
-    THotKeySetting entry;
-    entry.Cmd = ini.ReadInteger(kHotKey, Indexed("Cmd", n), 0);
-    entry.Mod = ini.ReadInteger(kHotKey, Indexed("Mod", n), 0);
-    entry.Key = ini.ReadInteger(kHotKey, Indexed("Key", n), 0);
+    THotKeyEntry entry;
+    entry.Cmd = ini.ReadInteger(kHotKey, Indexed(kCmdStem, n), entry.Cmd);
+    entry.Mod = ini.ReadInteger(kHotKey, Indexed(kModStem, n), entry.Mod);
+    entry.Key = ini.ReadInteger(kHotKey, Indexed(kKeyStem, n), entry.Key);
     hotKeys.Entries.push_back(entry);
   }
   return hotKeys;
@@ -66,13 +189,13 @@ THotKeySettings ReadHotKeys(IniFile& ini) {
 
 void WriteHotKeys(IniFile& ini, const THotKeySettings& hotKeys) {
   ini.EraseSection(kHotKey);
-  ini.WriteBool(kHotKey, "Enabled", hotKeys.Enabled);
-  ini.WriteInteger(kHotKey, "Count", static_cast<int32_t>(hotKeys.Entries.size()));
+  ini.WriteBool(kHotKey, kEnabledKey, hotKeys.Enabled);
+  ini.WriteInteger(kHotKey, kCountKey, static_cast<int32_t>(hotKeys.Entries.size()));
   for (size_t i = 0; i < hotKeys.Entries.size(); ++i) {
     const int32_t n = static_cast<int32_t>(i);
-    ini.WriteInteger(kHotKey, Indexed("Mod", n), hotKeys.Entries[i].Mod);
-    ini.WriteInteger(kHotKey, Indexed("Key", n), hotKeys.Entries[i].Key);
-    ini.WriteInteger(kHotKey, Indexed("Cmd", n), hotKeys.Entries[i].Cmd);
+    ini.WriteInteger(kHotKey, Indexed(kModStem, n), hotKeys.Entries[i].Mod);
+    ini.WriteInteger(kHotKey, Indexed(kKeyStem, n), hotKeys.Entries[i].Key);
+    ini.WriteInteger(kHotKey, Indexed(kCmdStem, n), hotKeys.Entries[i].Cmd);
   }
 }
 
@@ -91,68 +214,59 @@ std::string SettingsFilePath(std::string_view hostProgramPath) {
 }
 
 TListForm ReadListForm(IniFile& ini) {
-  int32_t count = ini.ReadInteger(kListForm, "Count", 0);
+  int32_t count = ini.ReadInteger(kListForm, kCountKey, 0);
   if (count == 0) return DefaultListForm();
   TListForm form;
   bool grouped = false;
   for (int32_t n = 1; n <= std::min(count, kMaxFormatItems); ++n) {
-    int32_t omit = ini.ReadInteger(kListForm, Indexed("Omit", n), 0);
-    int32_t kind = ini.ReadInteger(kListForm, Indexed("Item", n), 0);
+    int32_t omit = ini.ReadInteger(kListForm, Indexed(kOmitStem, n), 0);
+    int32_t kind = ini.ReadInteger(kListForm, Indexed(kItemStem, n), 0);
     TFormatItem item;
     item.Code = ClampTo32(int64_t{omit} * 10 + kind);
     // Read for every kind: a text put by hand on another kind shows inside its group.
-    item.Text = ini.ReadWrapped(kListForm, Indexed("Text", n));
+    item.Text = ini.ReadWrapped(kListForm, Indexed(kTextStem, n));
     grouped = grouped || omit == 1;
     form.Items.push_back(std::move(item));
   }
   // The stored number is the whole header as it stood at the last Apply, so adding the group
   // flag again can give 21. Only its two flags mean anything; keep the header in the form
   // Apply writes, so it reads back the same.
-  int64_t header = (grouped ? 10 : 0) + int64_t{ini.ReadInteger(kListForm, "Number", 1)};
+  int64_t header = (grouped ? 10 : 0) + int64_t{ini.ReadInteger(kListForm, kNumberKey, 1)};
   form.FormatHeader = (header > 9 ? kFormatGroupCode : 0) + (header % 10 == 1 ? 1 : 0);
   return form;
 }
 
 void WriteListForm(IniFile& ini, const TListForm& form) {
   ini.EraseSection(kListForm);
-  ini.WriteInteger(kListForm, "Count", static_cast<int32_t>(form.Items.size()));
-  ini.WriteInteger(kListForm, "Number", form.FormatHeader);
+  ini.WriteInteger(kListForm, kCountKey, static_cast<int32_t>(form.Items.size()));
+  ini.WriteInteger(kListForm, kNumberKey, form.FormatHeader);
   for (size_t i = 0; i < form.Items.size(); ++i) {
     const int32_t n = static_cast<int32_t>(i + 1);
     const TFormatItem& item = form.Items[i];
-    ini.WriteInteger(kListForm, Indexed("Omit", n), item.Code / 10);
-    ini.WriteInteger(kListForm, Indexed("Item", n), item.Code % 10);
-    ini.WriteString(kListForm, Indexed("Text", n),
+    ini.WriteInteger(kListForm, Indexed(kOmitStem, n), item.Code / 10);
+    ini.WriteInteger(kListForm, Indexed(kItemStem, n), item.Code % 10);
+    ini.WriteString(kListForm, Indexed(kTextStem, n),
                     item.Code % 10 == kFormatText ? WrapText(item.Text) : std::string());
   }
 }
 
 TSettings ReadSettings(IniFile& ini) {
-  const TSettings defaults;
   TSettings s;
   ini.BeginBatch();
+  for (const TSettingRow& row : kSettingRows) {
+    std::visit([&](auto member) { ReadValue(ini, row, ValueOf(s, member)); }, row.Member);
+  }
   // Only 0, 1 and 2 are ever stored; the sign marks the value as not yet confirmed.
-  int32_t minimized = ini.ReadInteger(kWinamp, "Minimized", 0);
+  const int32_t minimized = s.Winamp.Minimized;
   s.Winamp.Minimized = minimized >= 0 && minimized <= 2 ? -minimized : 0;
-
-  s.Window.Left = ini.ReadInteger(kWindow, "Left", defaults.Window.Left);
-  s.Window.Top = ini.ReadInteger(kWindow, "Top", defaults.Window.Top);
-  s.Window.Width = ini.ReadInteger(kWindow, "Width", defaults.Window.Width);
-  s.Window.Height = ini.ReadInteger(kWindow, "Height", defaults.Window.Height);
   // Any other State would leave the window neither shown nor sized for good.
-  s.Window.State = ini.ReadInteger(kWindow, "State", defaults.Window.State);
   if (!IsNormalState(s.Window.State) && !IsSmallState(s.Window.State)) {
     s.Window.State = kStateNormal;
   }
-  s.Window.Remain = ini.ReadBool(kWindow, "Remain", defaults.Window.Remain);
-
-  s.Option = ReadOptions(ini);
-
-  // A negative index would pass the album build's "below the track count" test.
-  s.Play.No = std::max(ini.ReadInteger(kPlay, "No", 0), 0);
-  s.Play.Mode = ini.ReadInteger(kPlay, "Mode", 0);
+  // A lead time shorter than a tick lets most track ends pass between two ticks; the options
+  // dialog never stores one.
+  s.Option.BreakMS = std::max(s.Option.BreakMS, s.Option.TimerMS);
   if (s.Play.Mode == kModeShuffleAllPending) s.Play.Mode = kModeShuffleAll;
-  s.Play.Seed = ini.ReadInteger(kPlay, "Seed", 0);
 
   s.ListForm = ReadListForm(ini);
   s.HotKey = ReadHotKeys(ini);
@@ -161,48 +275,34 @@ TSettings ReadSettings(IniFile& ini) {
 }
 
 std::string ReadExclusions(IniFile& ini) {
-  return ini.ReadString(kWindow, "Delete", "");
+  return ini.ReadString(kWindow, kDeleteKey, "");
 }
 
 bool WriteApplySections(IniFile& ini, const TSettings& settings) {
-  const TOptionSettings& o = settings.Option;
   ini.BeginBatch();
-  ini.WriteBool(kOption, "VisibleChk", o.VisibleChk);
-  ini.WriteBool(kOption, "PlayTime", o.PlayTime);
-  ini.WriteInteger(kOption, "TimerMS", o.TimerMS);
-  ini.WriteInteger(kOption, "BreakMS", o.BreakMS);
-  ini.WriteBool(kOption, "Correct", o.Correct);
-  ini.WriteInteger(kOption, "CorrectMS", o.CorrectMS);
-  ini.WriteChar(kOption, "PrevKey", o.PrevKey);
-  ini.WriteChar(kOption, "NextKey", o.NextKey);
-  ini.WriteChar(kOption, "VisibleKey", o.VisibleKey);
-  ini.WriteString(kOption, "MP3on3Path", o.MP3on3Path);
-  ini.WriteBool(kOption, "MP3on3Stop", o.MP3on3Stop);
-  ini.WriteString(kOption, "FontName", o.FontName);
-  ini.WriteInteger(kOption, "FontSize", o.FontSize);
-  ini.WriteInteger(kOption, "FontPitch", o.FontPitch);
-  ini.WriteInteger(kOption, "Transparence", o.Transparence);
+  WriteSection(ini, settings, kOption);
   WriteListForm(ini, settings.ListForm);
   WriteHotKeys(ini, settings.HotKey);
   return ini.Commit();
 }
 
 bool WriteShutDownSections(IniFile& ini, const TShutDownState& state) {
-  ini.BeginBatch();
-  ini.WriteInteger(kWinamp, "Minimized", SavedMinimized(state.Minimized, state.Docked));
-  ini.WriteInteger(kWindow, "Left", SavedLeft(state.Left, state.Width, state.ScreenWidth));
-  ini.WriteInteger(kWindow, "Top", SavedTop(state.Top, state.Height, state.ScreenHeight));
-  ini.WriteInteger(kWindow, "Width", state.Width);
+  TSettings stored;
+  stored.Winamp.Minimized = SavedMinimized(state.Minimized, state.Docked);
+  stored.Window.Left = SavedLeft(state.Left, state.Width, state.ScreenWidth);
+  stored.Window.Top = SavedTop(state.Top, state.Height, state.ScreenHeight);
+  stored.Window.Width = state.Width;
   // A hidden normal window keeps the size it was given; only the small one stands in for the
   // normal height it will go back to.
-  ini.WriteInteger(kWindow, "Height",
-                   IsNormalState(state.State) ? state.Height : state.SavedHeight);
-  ini.WriteInteger(kWindow, "State", state.State);
-  ini.WriteBool(kWindow, "Remain", state.Remain);
-  ini.WriteString(kWindow, "Delete", state.Delete);
-  ini.WriteInteger(kPlay, "No", state.CurrentIndex);
-  ini.WriteInteger(kPlay, "Mode", state.Mode);
-  ini.WriteInteger(kPlay, "Seed", state.Seed);
+  stored.Window.Height = IsNormalState(state.State) ? state.Height : state.SavedHeight;
+  stored.Window.State = state.State;
+  stored.Window.Remain = state.Remain;
+  stored.Play = {state.CurrentIndex, state.Mode, state.Seed};
+  ini.BeginBatch();
+  WriteSection(ini, stored, kWinamp);
+  WriteSection(ini, stored, kWindow);
+  ini.WriteString(kWindow, kDeleteKey, state.Delete);
+  WriteSection(ini, stored, kPlay);
   return ini.Commit();
 }
 

@@ -1,68 +1,74 @@
 #pragma once
-// The settings kept in the INI file: every key with its default, the start-up read of all of
-// them, the options write and the shut-down write.
+// The settings kept in the INI file: every key with its default and its range in one table,
+// the start-up read of all of them, the options write and the shut-down write.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
+#include "common/hotkey_entry.h"
 #include "common/vocabulary.h"
 #include "settings/ini_file.h"
 #include "settings/title_format.h"
 
 namespace varimo {
 
+// The default of a setting of the four parts below: the one its row in kSettingRows gives.
+template <typename Part, typename Value>
+Value SettingDefault(Value Part::*member);
+
+// Every member starts at its row's default.
 struct TWinampSettings {
   // 0 not minimized, 1 minimized, 2 minimized while docked; negated as read, until the host
   // confirms it.
-  int32_t Minimized = 0;
+  int32_t Minimized = SettingDefault(&TWinampSettings::Minimized);
 };
 
 struct TWindowSettings {
-  int32_t Left = 100;
-  int32_t Top = 100;
-  int32_t Width = kDesignWidth;
-  int32_t Height = kNormalMinHeight;  // the normal window's height, kept while the window is small
-  int32_t State = 1;                  // 1 normal, 2 small; negated while hidden
-  bool Remain = false;                // the time display counts down
+  int32_t Left = SettingDefault(&TWindowSettings::Left);
+  int32_t Top = SettingDefault(&TWindowSettings::Top);
+  int32_t Width = SettingDefault(&TWindowSettings::Width);
+  // The normal window's height, kept while the window is small.
+  int32_t Height = SettingDefault(&TWindowSettings::Height);
+  // 1 normal, 2 small; negated while hidden.
+  int32_t State = SettingDefault(&TWindowSettings::State);
+  // The time display counts down.
+  bool Remain = SettingDefault(&TWindowSettings::Remain);
 };
 
 struct TOptionSettings {
-  bool VisibleChk = false;
-  bool PlayTime = false;
-  int32_t TimerMS = 200;
-  int32_t BreakMS = 250;
-  bool Correct = true;
-  int32_t CorrectMS = 300;
-  char PrevKey = ',';
-  char NextKey = '.';
-  char VisibleKey = 'A';
-  std::string MP3on3Path;
-  bool MP3on3Stop = true;
-  std::string FontName = "MS UI Gothic";
-  int32_t FontSize = 10;
-  int32_t FontPitch = 0;
-  int32_t Transparence = -1;  // opacity in percent, -1 off
+  bool VisibleChk = SettingDefault(&TOptionSettings::VisibleChk);
+  bool PlayTime = SettingDefault(&TOptionSettings::PlayTime);
+  int32_t TimerMS = SettingDefault(&TOptionSettings::TimerMS);
+  int32_t BreakMS = SettingDefault(&TOptionSettings::BreakMS);
+  bool Correct = SettingDefault(&TOptionSettings::Correct);
+  int32_t CorrectMS = SettingDefault(&TOptionSettings::CorrectMS);
+  char PrevKey = SettingDefault(&TOptionSettings::PrevKey);
+  char NextKey = SettingDefault(&TOptionSettings::NextKey);
+  char VisibleKey = SettingDefault(&TOptionSettings::VisibleKey);
+  std::string MP3on3Path = SettingDefault(&TOptionSettings::MP3on3Path);
+  bool MP3on3Stop = SettingDefault(&TOptionSettings::MP3on3Stop);
+  std::string FontName = SettingDefault(&TOptionSettings::FontName);
+  int32_t FontSize = SettingDefault(&TOptionSettings::FontSize);
+  int32_t FontPitch = SettingDefault(&TOptionSettings::FontPitch);
+  // Opacity in percent, -1 off.
+  int32_t Transparence = SettingDefault(&TOptionSettings::Transparence);
 };
 
 struct TPlaySettings {
-  int32_t No = 0;  // CurrentIndex
-  int32_t Mode = 0;
-  int32_t Seed = 0;
+  int32_t No = SettingDefault(&TPlaySettings::No);  // CurrentIndex
+  int32_t Mode = SettingDefault(&TPlaySettings::Mode);
+  int32_t Seed = SettingDefault(&TPlaySettings::Seed);
 };
 
-// One hot key as stored; registering it is the hot-key code's business.
-struct THotKeySetting {
-  int32_t Cmd = 0;
-  int32_t Mod = 0;
-  int32_t Key = 0;
-};
-
+// The hot keys as stored; registering them is the hot-key code's business.
 struct THotKeySettings {
   bool Enabled = false;
-  std::vector<THotKeySetting> Entries;
+  std::vector<THotKeyEntry> Entries;
 };
 
 struct TSettings {
@@ -73,6 +79,62 @@ struct TSettings {
   TListForm ListForm = DefaultListForm();
   THotKeySettings HotKey;
 };
+
+// What a read makes of a stored number outside its row's range.
+enum class TOutOfRange {
+  kClamp,     // the nearer end of the range
+  kOffBelow,  // below it the default, which means off; above it the top of the range
+};
+
+// The setting a row holds: a member of one of the four parts of TSettings.
+using TSettingMember =
+    std::variant<int32_t TWinampSettings::*, int32_t TWindowSettings::*, bool TWindowSettings::*,
+                 bool TOptionSettings::*, int32_t TOptionSettings::*, char TOptionSettings::*,
+                 std::string TOptionSettings::*, int32_t TPlaySettings::*>;
+
+// One key of the Winamp, Window, Option and Play sections: where the file keeps it, the setting
+// that holds it, its default and, for a number, the range a read brings it into, which is also
+// the range the options dialog offers.
+struct TSettingRow {
+  const char* Section;
+  const char* Key;
+  TSettingMember Member;
+  int32_t Default = 0;           // a flag's 0 or 1, a key's character, a number
+  const char* DefaultText = "";  // a text's default
+  int32_t Min = INT32_MIN;
+  int32_t Max = INT32_MAX;
+  TOutOfRange OutOfRange = TOutOfRange::kClamp;
+
+  template <typename Part>
+  constexpr TSettingRow(const char* section, const char* key, bool Part::*member, bool fallback)
+      : Section(section), Key(key), Member(member), Default(fallback ? 1 : 0) {}
+  template <typename Part>
+  constexpr TSettingRow(const char* section, const char* key, char Part::*member, char fallback)
+      : Section(section), Key(key), Member(member), Default(fallback) {}
+  template <typename Part>
+  constexpr TSettingRow(const char* section, const char* key, std::string Part::*member,
+                        const char* fallback)
+      : Section(section), Key(key), Member(member), DefaultText(fallback) {}
+  template <typename Part>
+  constexpr TSettingRow(const char* section, const char* key, int32_t Part::*member,
+                        int32_t fallback, int32_t min = INT32_MIN, int32_t max = INT32_MAX,
+                        TOutOfRange outOfRange = TOutOfRange::kClamp)
+      : Section(section),
+        Key(key),
+        Member(member),
+        Default(fallback),
+        Min(min),
+        Max(max),
+        OutOfRange(outOfRange) {}
+};
+
+// Every key of the four sections, in the order the writes put them into the file.
+constexpr size_t kSettingRowCount = 25;
+extern const std::array<TSettingRow, kSettingRowCount> kSettingRows;
+
+// The row of a setting of the four parts.
+template <typename Part, typename Value>
+const TSettingRow& SettingRowOf(Value Part::*member);
 
 // The window and play state as the main window holds it when it is destroyed.
 struct TShutDownState {
@@ -104,7 +166,7 @@ std::string BesideHostProgram(std::string_view hostProgramPath, std::string_view
 std::string SettingsFilePath(std::string_view hostProgramPath);
 
 // Every key except Window/Delete, in one load of the file. Values no dialog could have stored
-// are brought into the dialog's ranges.
+// are brought into their rows' ranges.
 TSettings ReadSettings(IniFile& ini);
 // The exclusion string, read by the first track-list build after start-up.
 std::string ReadExclusions(IniFile& ini);

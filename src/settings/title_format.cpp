@@ -6,9 +6,16 @@
 
 namespace varimo {
 
-const std::array<const char*, kFormatKindCount> kFormatKindCaptions = {
-    "ﾃｷｽﾄ", "ｱｰﾃｨｽﾄ", "ﾀｲﾄﾙ", "ｱﾙﾊﾞﾑ", "ﾄﾗｯｸ", "年", "ﾌｧｲﾙ名",
+const std::array<TCaption, kFormatKindCount> kFormatKindCaptions = {
+    TCaption::kKindText,  TCaption::kKindArtist, TCaption::kKindTitle,    TCaption::kKindAlbum,
+    TCaption::kKindTrack, TCaption::kKindYear,   TCaption::kKindFileName,
 };
+
+std::vector<std::string> FormatKindTexts() {
+  std::vector<std::string> texts;
+  for (TCaption caption : kFormatKindCaptions) texts.emplace_back(Caption(caption));
+  return texts;
+}
 
 int32_t MakeFormatHeader(const std::vector<TFormatItem>& items, bool showNumbers) {
   bool grouped = std::any_of(items.begin(), items.end(),
@@ -82,16 +89,16 @@ void ApplySingleArtistBlanking(TTrackList& tracks, const TListForm& form) {
 
 const std::array<TFormatPreset, 3>& FormatPresets() {
   static const std::array<TFormatPreset, 3> presets = {{
-      {"№ ｱｰﾃｨｽﾄ - ﾀｲﾄﾙ",
+      {TCaption::kPresetArtistTitle,
        true,
        {{kFormatArtist, "", true}, {kFormatText, " - ", true}, {kFormatTitle, "", false}}},
-      {"№ ﾀｲﾄﾙ (ｱｰﾃｨｽﾄ)",
+      {TCaption::kPresetTitleArtist,
        true,
        {{kFormatTitle, "", false},
         {kFormatText, " (", true},
         {kFormatArtist, "", true},
         {kFormatText, ")", true}}},
-      {"ﾄﾗｯｸ. ｱｰﾃｨｽﾄ - ﾀｲﾄﾙ",
+      {TCaption::kPresetTrackArtistTitle,
        false,
        {{kFormatTrack, "", false},
         {kFormatText, ". ", false},
@@ -119,7 +126,7 @@ TListForm BuildListForm(const std::vector<TFormatRow>& rows, bool showNumbers) {
   TListForm form;
   for (const TFormatRow& row : rows) {
     auto caption = std::find_if(kFormatKindCaptions.begin(), kFormatKindCaptions.end(),
-                                [&](const char* c) { return row.KindCaption == c; });
+                                [&](TCaption c) { return row.KindCaption == Caption(c); });
     if (caption == kFormatKindCaptions.end()) continue;
     int32_t kind = static_cast<int32_t>(caption - kFormatKindCaptions.begin());
     int32_t group = row.Mark == kFormatGroupMark ? kFormatGroupCode : 0;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/captions.h"
 #include "common/track_item.h"
 
 namespace varimo {
@@ -68,7 +69,7 @@ struct TPresetItem {
   bool InGroup;
 };
 struct TFormatPreset {
-  const char* Caption;  // menu caption, UTF-8
+  TCaption Caption;  // its item in the format list's popup menu
   bool ShowNumbers;
   std::vector<TPresetItem> Items;
 };
@@ -77,15 +78,17 @@ TListForm ListFormFromPreset(const TFormatPreset& preset);
 // The format used while the settings hold none.
 TListForm DefaultListForm();
 
-// The captions of the kinds in the options dialog, UTF-8, in kind order.
-extern const std::array<const char*, kFormatKindCount> kFormatKindCaptions;
+// The captions of the kinds in the options dialog, in kind order.
+extern const std::array<TCaption, kFormatKindCount> kFormatKindCaptions;
+// Their texts, UTF-8, in kind order.
+std::vector<std::string> FormatKindTexts();
 // The group mark of a row of the dialog's format list.
 constexpr std::string_view kFormatGroupMark = " *";
 
 // One row of the dialog's format list, its cells as shown.
 struct TFormatRow {
   std::string Mark;         // kFormatGroupMark inside an omit group, else empty
-  std::string KindCaption;  // one of kFormatKindCaptions
+  std::string KindCaption;  // the text of one of kFormatKindCaptions
   std::string Text;         // the literal text of a text item
 };
 // The format the rows describe. A row whose kind caption is unknown is left out.

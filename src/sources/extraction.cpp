@@ -4,6 +4,7 @@
 #include <cctype>
 #include <vector>
 
+#include "common/captions.h"
 #include "common/text.h"
 
 namespace varimo {
@@ -110,7 +111,7 @@ TExtractResult ExtractTrack(IFiles& files, const std::string& albumFile, const T
 }
 
 std::string WriteErrorMessage(uint32_t errorCode) {
-  return "Write Error - " + std::to_string(errorCode);
+  return Caption(TCaption::kMessageWriteError) + std::to_string(errorCode);
 }
 
 TProgramStart UnpackStart(const std::string& programPath, const std::string& albumFile) {

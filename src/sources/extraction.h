@@ -47,7 +47,7 @@ TExtractResult ExtractTrack(IFiles& files, const std::string& albumFile, const T
                             const std::string& folder, char separator = '\\',
                             TFileSystemSpelling spelling = nullptr);
 
-// "Write Error - " and the code, as the user is told.
+// The write-error message ("Write Error - ") and the code, as the user is told.
 std::string WriteErrorMessage(uint32_t errorCode);
 
 // How the unpack program is started: the program named exactly, and its command line.

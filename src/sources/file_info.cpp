@@ -1,5 +1,6 @@
 #include "sources/file_info.h"
 
+#include "common/captions.h"
 #include "sources/file_reader.h"
 
 namespace varimo {
@@ -8,9 +9,18 @@ TFileInfoData ReadFileInfo(IFiles& files, const std::string& albumFile, int32_t 
                            const TTrackItem* track, const std::function<void()>& pumpMessages) {
   TFileInfoData info;
   switch (albumKind) {
-    case kAlbumPack: info.KindCaption = "Pack", info.KindColor = 0x00FF0000; break;
-    case kAlbumZip: info.KindCaption = "ZIP", info.KindColor = 0x00FF00FF; break;
-    case kAlbumLha: info.KindCaption = "LHA", info.KindColor = 0x00008000; break;
+    case kAlbumPack:
+      info.KindCaption = Caption(TCaption::kFileInfoPack);
+      info.KindColor = 0x00FF0000;
+      break;
+    case kAlbumZip:
+      info.KindCaption = Caption(TCaption::kFileInfoZip);
+      info.KindColor = 0x00FF00FF;
+      break;
+    case kAlbumLha:
+      info.KindCaption = Caption(TCaption::kFileInfoLha);
+      info.KindColor = 0x00008000;
+      break;
     default: return info;
   }
   if (!track) return info;

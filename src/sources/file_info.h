@@ -14,7 +14,7 @@
 namespace varimo {
 
 struct TFileInfoData {
-  std::string KindCaption;  // "Pack", "ZIP", "LHA"; empty for other kinds
+  std::string KindCaption;  // UTF-8: "Pack", "ZIP", "LHA"; empty for other kinds
   uint32_t KindColor = 0;   // 0x00BBGGRR
   std::string FileName;     // the member's name, when a track is selected
   bool ID3v1Enabled = false;

@@ -1,13 +1,9 @@
 #include "window/dialog_commands.h"
 
+#include "common/captions.h"
 #include "sources/extraction.h"
 
 namespace varimo {
-namespace {
-
-constexpr char kExtractFolderTitle[] = u8"抽出先ﾌｫﾙﾀﾞ指定";
-
-}  // namespace
 
 void PopupOptionsClick(TVarimo&, TPorts& ports) {
   ports.Dialogs.ShowOptions();
@@ -20,8 +16,9 @@ void PopupFileInfoClick(TVarimo&, TPorts& ports) {
 void PopupFileExtractClick(TVarimo& varimo, TPorts& ports) {
   if (!ports.Files.FileExists(varimo.Album.AlbumFile)) return;
   const std::string proposed = ProposedFolder(varimo.Album.AlbumFile);
-  const std::optional<std::string> folder = ports.Dialogs.BrowseForFolder(
-      kExtractFolderTitle, ports.Files.FolderExists(proposed) ? proposed : std::string());
+  const std::optional<std::string> folder =
+      ports.Dialogs.BrowseForFolder(Caption(TCaption::kExtractFolderTitle),
+                                    ports.Files.FolderExists(proposed) ? proposed : std::string());
   if (!folder) return;
   // The browser's message loop ran the monitor, which may have rebuilt the list: the track
   // and its album file are taken as they stand now.

@@ -1,9 +1,10 @@
 #include "window/host_menu.h"
 
+#include "common/captions.h"
+
 namespace varimo {
 namespace {
 
-constexpr char kItemCaption[] = "Varimo";
 // Ids tried before giving up on a menu that refuses every insertion.
 constexpr int32_t kIdsToTry = 1000;
 
@@ -29,7 +30,7 @@ void FormHide(TVarimo& varimo, TPorts& ports) {
   int32_t end = start;
   while (end < count && ports.Menus.ItemId(menu, end) != -1) ++end;
   for (int32_t id = kHostMenuFirstId; id < kHostMenuFirstId + kIdsToTry; ++id) {
-    if (ports.Menus.InsertItem(menu, end - 1, kItemCaption, id)) {
+    if (ports.Menus.InsertItem(menu, end - 1, Caption(TCaption::kHostMenuItem), id)) {
       window.HostMenuItemId = id;
       return;
     }

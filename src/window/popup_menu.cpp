@@ -1,5 +1,6 @@
 #include "window/popup_menu.h"
 
+#include "common/captions.h"
 #include "engine/play_commands.h"
 #include "settings/settings.h"
 #include "window/dialog_commands.h"
@@ -9,15 +10,15 @@ namespace {
 
 constexpr char kHelpFile[] = "Plugins\\gen_Varimo.htm";
 
-TMenuItem Command(PopupItem id, const char* caption, const char* shortcut = "") {
+TMenuItem Command(PopupItem id, TCaption caption, const char* shortcut = "") {
   TMenuItem item;
   item.Id = id;
-  item.Caption = caption;
+  item.Caption = Caption(caption);
   item.Shortcut = shortcut;
   return item;
 }
 
-TMenuItem Radio(PopupItem id, const char* caption, bool checked) {
+TMenuItem Radio(PopupItem id, TCaption caption, bool checked) {
   TMenuItem item = Command(id, caption);
   item.Radio = true;
   item.Checked = checked;
@@ -30,10 +31,10 @@ TMenuItem Separator() {
   return item;
 }
 
-TMenuItem Marker(TMenuItem::Kind kind, const char* caption = "") {
+TMenuItem Marker(TMenuItem::Kind kind, TCaption caption = TCaption::kNone) {
   TMenuItem item;
   item.Type = kind;
-  item.Caption = caption;
+  item.Caption = Caption(caption);
   return item;
 }
 
@@ -78,27 +79,27 @@ std::vector<TMenuItem> PopupMenuItems(const TVarimo& varimo, const TPopupEnablin
   const ModeItem mode = ModeItemFor(varimo.Play.Mode);
   const int32_t kind = varimo.Window.CheckedAlbumKind;
   std::vector<TMenuItem> items = {
-      Command(kPopupPlayItem, u8"再生", "Enter"),
+      Command(kPopupPlayItem, TCaption::kPopupPlay, "Enter"),
       Separator(),
-      Radio(kPopupNormal, u8"通常再生", mode == ModeItem::kNormal),
-      Radio(kPopupRepeatSingle, u8"ﾘﾋﾟｰﾄ (ｼﾝｸﾞﾙ)", mode == ModeItem::kRepeatSingle),
-      Radio(kPopupRepeatAlbum, u8"ﾘﾋﾟｰﾄ (ｱﾙﾊﾞﾑ)", mode == ModeItem::kRepeatAlbum),
-      Radio(kPopupShuffleAlbum, u8"ｼｬｯﾌﾙ (ｱﾙﾊﾞﾑ)", mode == ModeItem::kShuffleAlbum),
-      Radio(kPopupShuffleAll, u8"ｼｬｯﾌﾙ (全ﾌｧｲﾙ)", mode == ModeItem::kShuffleAll),
+      Radio(kPopupNormal, TCaption::kPopupNormal, mode == ModeItem::kNormal),
+      Radio(kPopupRepeatSingle, TCaption::kPopupRepeatSingle, mode == ModeItem::kRepeatSingle),
+      Radio(kPopupRepeatAlbum, TCaption::kPopupRepeatAlbum, mode == ModeItem::kRepeatAlbum),
+      Radio(kPopupShuffleAlbum, TCaption::kPopupShuffleAlbum, mode == ModeItem::kShuffleAlbum),
+      Radio(kPopupShuffleAll, TCaption::kPopupShuffleAll, mode == ModeItem::kShuffleAll),
       Separator(),
-      Marker(TMenuItem::Kind::kSubmenuBegin, u8"ｱﾙﾊﾞﾑ情報"),
-      Radio(kPopupAlbumInfoCue, "Cue", kind == kAlbumCue),
-      Radio(kPopupAlbumInfoPack, "Pack", kind == kAlbumPack),
-      Radio(kPopupAlbumInfoZip, "ZIP", kind == kAlbumZip),
-      Radio(kPopupAlbumInfoLha, "LHA", kind == kAlbumLha),
+      Marker(TMenuItem::Kind::kSubmenuBegin, TCaption::kPopupAlbumInfo),
+      Radio(kPopupAlbumInfoCue, TCaption::kPopupAlbumInfoCue, kind == kAlbumCue),
+      Radio(kPopupAlbumInfoPack, TCaption::kPopupAlbumInfoPack, kind == kAlbumPack),
+      Radio(kPopupAlbumInfoZip, TCaption::kPopupAlbumInfoZip, kind == kAlbumZip),
+      Radio(kPopupAlbumInfoLha, TCaption::kPopupAlbumInfoLha, kind == kAlbumLha),
       Separator(),
-      Radio(kPopupAlbumInfoUnPack, u8"展開", false),
+      Radio(kPopupAlbumInfoUnPack, TCaption::kPopupAlbumInfoUnPack, false),
       Marker(TMenuItem::Kind::kSubmenuEnd),
-      Command(kPopupFileInfo, u8"ﾌｧｲﾙ情報", "Alt+3"),
-      Command(kPopupFileExtract, u8"ﾌｧｲﾙ抽出保存"),
+      Command(kPopupFileInfo, TCaption::kPopupFileInfo, "Alt+3"),
+      Command(kPopupFileExtract, TCaption::kPopupFileExtract),
       Separator(),
-      Command(kPopupOptions, u8"設定", "Ctrl+P"),
-      Command(kPopupHelp, u8"ﾍﾙﾌﾟ", "F1"),
+      Command(kPopupOptions, TCaption::kPopupOptions, "Ctrl+P"),
+      Command(kPopupHelp, TCaption::kPopupHelp, "F1"),
   };
   for (TMenuItem& item : items) {
     if (item.Id == kPopupFileInfo || item.Id == kPopupFileExtract) {

@@ -69,7 +69,7 @@ TEST(DialogLayout, OptionsControlsOfAPageNeitherOverlapNorCrossAGroupButTheirHea
 }
 
 TEST(DialogLayout, TheTabsFillTheTopAndThePagesAreTheirsInOrder) {
-  std::vector<std::string> pages;
+  std::vector<TCaption> pages;
   for (const TControlSpec& c : kOptionsControls) {
     if (c.Kind == TControlKind::kPage) pages.push_back(c.Caption);
     if (c.Kind == TControlKind::kTabs) {
@@ -77,8 +77,8 @@ TEST(DialogLayout, TheTabsFillTheTopAndThePagesAreTheirsInOrder) {
                 std::make_tuple(0, 0, kOptionsClientWidth, kOptionsTabsHeight));
     }
   }
-  EXPECT_EQ(pages, std::vector<std::string>(std::begin(kOptionsPageCaptions),
-                                            std::end(kOptionsPageCaptions)));
+  EXPECT_EQ(pages, std::vector<TCaption>(std::begin(kOptionsPageCaptions),
+                                         std::end(kOptionsPageCaptions)));
   EXPECT_EQ(OptionsPage(kRichEditForm), kPageForm);
   EXPECT_EQ(OptionsPage(kEditBreak), kPageGeneral);
   EXPECT_EQ(OptionsPage(kOptionsOk), 0);

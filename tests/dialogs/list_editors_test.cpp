@@ -43,7 +43,7 @@ TEST(ListEditors, EnterCommitsAndEscCancelsUnlessShiftAltOrTheDropDownHoldThem) 
 }
 
 THotKeyList TwoHotKeys() {
-  return THotKeyList::FromEntries({{-1, 111, 3, 80}, {-1, 99, 1, 65}});
+  return THotKeyList::FromEntries({{111, 3, 80}, {99, 1, 65}});
 }
 
 TEST(HotKeyList, OnlyAPressNearTheTopOfTheArmedSelectedRowOpensAnEditor) {
@@ -93,7 +93,7 @@ TEST(HotKeyList, CommittingTheSameTextChangesNothingAndEveryCloseForgetsTheArmed
 }
 
 TEST(HotKeyList, RowsStandForEntriesAndAnEntryTheListsLackKeepsItsNumber) {
-  THotKeyList list = THotKeyList::FromEntries({{5, 111, 3, 80}, {-1, 300, 8, 96}});
+  THotKeyList list = THotKeyList::FromEntries({{111, 3, 80, 5}, {300, 8, 96}});
   const std::vector<TListRow> expected = {{u8"*再生", "Ctrl+Alt", "P"}, {"#300", "#8", "#96"}};
   EXPECT_EQ(list.Rows, expected);
   const std::vector<THotKeyEntry> entries = list.Entries();
@@ -232,7 +232,7 @@ TEST(FormatList, EachPresetsCaptionIsTheSampleItsRowsProduce) {
   for (size_t tag = 0; tag < FormatPresets().size(); ++tag) {
     TFormatList list = Rows({{"", kTitle, ""}});
     EXPECT_EQ(list.Preset(tag), TListChange::kFormat);
-    EXPECT_EQ(SampleText(list), FormatPresets()[tag].Caption);
+    EXPECT_EQ(SampleText(list), Caption(FormatPresets()[tag].Caption));
     EXPECT_EQ(list.Rows.size(), tag + 3);
     EXPECT_EQ(list.Numbered, tag < 2);
     const TListForm built = list.ToListForm();

@@ -3,23 +3,35 @@
 declares, its elements nest and close, and it names every popup menu item and every hot key
 command with the exact caption the user sees."""
 import html.parser
+import os
 import re
 import sys
 
 PAGE = sys.argv[1]
+# The plug-in's caption table: one row {TCaption::kId, u8"text"} per line.
+TABLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'src', 'common',
+                     'captions.cpp')
 
-POPUP_CAPTIONS = ['再生', '通常再生', 'ﾘﾋﾟｰﾄ (ｼﾝｸﾞﾙ)', 'ﾘﾋﾟｰﾄ (ｱﾙﾊﾞﾑ)', 'ｼｬｯﾌﾙ (ｱﾙﾊﾞﾑ)',
-                  'ｼｬｯﾌﾙ (全ﾌｧｲﾙ)', 'ｱﾙﾊﾞﾑ情報', 'Cue', 'Pack', 'ZIP', 'LHA', '展開', 'ﾌｧｲﾙ情報',
-                  'ﾌｧｲﾙ抽出保存', '設定', 'ﾍﾙﾌﾟ']
-HOTKEY_CAPTIONS = [' ｱｸﾃｨﾌﾞ化', ' ﾎﾟｯﾌﾟｱｯﾌﾟﾒﾆｭｰ', ' 選択を再生', ' 再生/停止', ' 前の曲へ',
-                   ' 次の曲へ', ' 表示/非表示', '*ｱｸﾃｨﾌﾞ化', '*ﾎﾟｯﾌﾟｱｯﾌﾟﾒﾆｭｰ', '*ﾌｧｲﾙを開く',
-                   '*ﾌｧｲﾙを追加', '*再生', '*停止', '*一時停止', '*前のﾌｧｲﾙへ', '*次のﾌｧｲﾙへ',
-                   '*ｼｬｯﾌﾙ', '*ﾘﾋﾟｰﾄ', '*ｲｺﾗｲｻﾞｰ', '*ﾌﾟﾚｲﾘｽﾄ', '*巻戻し', '*早送り', '*音量を上げる',
-                   '*音量を下げる', '*終了']
-# Pages of the options dialog and words the page must explain.
-MENTIONS = ['全般', '操作', 'ﾎｯﾄｷｰ', '表示', '書式', 'ﾊﾞｰｼﾞｮﾝ', 'Plugins\\gen_Varimo.ini',
-            'ホットキー登録不可', 'Write Error - ', '抽出先ﾌｫﾙﾀﾞ指定', 'Alt + 3', 'Ctrl + P', 'F1',
-            'Delete', '25 ドット', '29 ドット']
+
+def read_captions(path):
+    rows = re.findall(r'^\s*\{TCaption::(k\w+),\s*u8"((?:[^"\\]|\\.)*)"\},\s*$',
+                      open(path, encoding='utf-8').read(), re.M)
+    if not rows:
+        sys.exit(f'no caption rows in {path}')
+    return [(name, re.sub(r'\\(.)', r'\1', text)) for name, text in rows]
+
+
+CAPTIONS = read_captions(TABLE)
+CAPTION = dict(CAPTIONS)
+# The table keeps each group in the order it is shown.
+POPUP_CAPTIONS = [text for name, text in CAPTIONS if name.startswith('kPopup')]
+HOTKEY_CAPTIONS = [text for name, text in CAPTIONS if name.startswith('kCommand')]
+# Pages of the options dialog, the messages, and words the page must explain.
+MENTIONS = ([text for name, text in CAPTIONS if name.startswith('kPage')] +
+            [CAPTION[name] for name in ('kMessageCannotRegister', 'kMessageWriteError',
+                                        'kExtractFolderTitle')] +
+            ['Plugins\\gen_Varimo.ini', 'Alt + 3', 'Ctrl + P', 'F1', 'Delete', '25 ドット',
+             '29 ドット'])
 VOID = {'meta', 'br', 'hr', 'img', 'link', 'input', 'col', 'area', 'base', 'param'}
 
 failures = []

@@ -62,7 +62,7 @@ TEST_F(OptionsApplyTest, EveryControlReachesTheWindowTheTimerAndTheFile) {
     m.PrevKey = 43;  // "["
     m.VisibleKey = -1;
     m.CheckBoxHotKeyClick(true);
-    m.HotKeyList = THotKeyList::FromEntries({{-1, 111, 3, 80}, {-1, 12, 2, 65}});
+    m.HotKeyList = THotKeyList::FromEntries({{111, 3, 80}, {12, 2, 65}});
     m.HotKeyList.Add();
     m.Take(m.HotKeyList.Commit(u8"*再生"));
     m.MP3on3Path = "C:\\Tools\\MP3on3.exe";

@@ -12,11 +12,12 @@ TEST(HotKeyTables, CommandsAreUniqueAndHostCommandsAreStarred) {
   std::set<int32_t> codes;
   std::set<std::string> captions;
   for (const THotKeyCommand& command : HotKeyCommands) {
+    const std::string caption = Caption(command.Caption);
     codes.insert(command.Code);
-    captions.insert(command.Caption);
-    const bool starred = command.Caption[0] == '*';
-    EXPECT_EQ(starred, command.Code > 100) << command.Caption;
-    EXPECT_TRUE(starred || command.Caption[0] == ' ') << command.Caption;
+    captions.insert(caption);
+    const bool starred = caption[0] == '*';
+    EXPECT_EQ(starred, command.Code > 100) << caption;
+    EXPECT_TRUE(starred || caption[0] == ' ') << caption;
   }
   EXPECT_EQ(codes.size(), 25u);
   EXPECT_EQ(captions.size(), 25u);

@@ -32,7 +32,7 @@ std::vector<std::pair<std::string, int32_t>> Items(const TListForm& form) {
 }
 std::vector<std::tuple<int32_t, int32_t, int32_t>> Entries(const THotKeySettings& hotKeys) {
   std::vector<std::tuple<int32_t, int32_t, int32_t>> entries;
-  for (const THotKeySetting& e : hotKeys.Entries) entries.emplace_back(e.Cmd, e.Mod, e.Key);
+  for (const THotKeyEntry& e : hotKeys.Entries) entries.emplace_back(e.Cmd, e.Mod, e.Key);
   return entries;
 }
 

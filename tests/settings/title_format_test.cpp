@@ -123,7 +123,7 @@ TEST(TitleFormatTest, OneArtistOnEveryTrackIsBlankedUnderAnOmitGroup) {
       {"single track", DefaultListForm(), {"A"}, true},
       {"header 21 acts as 11", Form(21, DefaultListForm().Items), {"A", "A"}, true},
       {"no omit group",
-       ListFormFromPreset({"", true, {{kFormatArtist, "", false}}}),
+       ListFormFromPreset({TCaption::kNone, true, {{kFormatArtist, "", false}}}),
        {"A", "A"},
        false},
   };
@@ -163,15 +163,15 @@ TEST(TitleFormatTest, RowsOfTheDialogBuildTheFormat) {
     std::vector<TFormatRow> rows;
     for (const TPresetItem& item : preset.Items) {
       rows.push_back({item.InGroup ? std::string(kFormatGroupMark) : std::string(),
-                      kFormatKindCaptions[item.Kind], item.Text});
+                      Caption(kFormatKindCaptions[item.Kind]), item.Text});
     }
     TListForm built = BuildListForm(rows, preset.ShowNumbers);
     TListForm direct = ListFormFromPreset(preset);
-    EXPECT_EQ(built.FormatHeader, direct.FormatHeader) << preset.Caption;
-    ASSERT_EQ(built.Items.size(), direct.Items.size()) << preset.Caption;
+    EXPECT_EQ(built.FormatHeader, direct.FormatHeader) << Caption(preset.Caption);
+    ASSERT_EQ(built.Items.size(), direct.Items.size()) << Caption(preset.Caption);
     for (size_t i = 0; i < built.Items.size(); ++i) {
-      EXPECT_EQ(built.Items[i].Code, direct.Items[i].Code) << preset.Caption;
-      EXPECT_EQ(built.Items[i].Text, direct.Items[i].Text) << preset.Caption;
+      EXPECT_EQ(built.Items[i].Code, direct.Items[i].Code) << Caption(preset.Caption);
+      EXPECT_EQ(built.Items[i].Text, direct.Items[i].Text) << Caption(preset.Caption);
     }
   }
   TListForm odd =

@@ -1,0 +1,188 @@
+#pragma once
+// Every text the plug-in shows the user, by id: the popup menu, the host-menu item, the
+// messages, the hot-key commands and the two dialogs. A caption is found, checked and changed
+// in captions.cpp only; the code that shows one names its id and looks the text up when it
+// shows it, so that a second language can become a second column of the table.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace varimo {
+
+// Groups keep the order their texts are shown in; the help page's test reads the popup menu
+// (kPopup...), the hot-key commands (kCommand...) and the options pages (kPage...) from the
+// table by these prefixes, in table order.
+enum class TCaption : int32_t {
+  kNone,  // no text: a control without a caption
+
+  // The window's popup menu.
+  kPopupPlay,
+  kPopupNormal,
+  kPopupRepeatSingle,
+  kPopupRepeatAlbum,
+  kPopupShuffleAlbum,
+  kPopupShuffleAll,
+  kPopupAlbumInfo,
+  kPopupAlbumInfoCue,
+  kPopupAlbumInfoPack,
+  kPopupAlbumInfoZip,
+  kPopupAlbumInfoLha,
+  kPopupAlbumInfoUnPack,
+  kPopupFileInfo,
+  kPopupFileExtract,
+  kPopupOptions,
+  kPopupHelp,
+
+  // The item the hidden window puts into the host's main popup menu.
+  kHostMenuItem,
+
+  // Messages and the folder browser's title.
+  kMessageCannotRegister,
+  kMessageWriteError,  // followed by the system's error code
+  kExtractFolderTitle,
+
+  // The global hot keys' commands; Varimo's own start with a blank, the host's with "*".
+  kCommandActivate,
+  kCommandPopupMenu,
+  kCommandPlaySelection,
+  kCommandPlayStop,
+  kCommandPreviousTrack,
+  kCommandNextTrack,
+  kCommandShowHide,
+  kCommandHostActivate,
+  kCommandHostPopupMenu,
+  kCommandHostOpenFile,
+  kCommandHostAddFile,
+  kCommandHostPlay,
+  kCommandHostStop,
+  kCommandHostPause,
+  kCommandHostPreviousFile,
+  kCommandHostNextFile,
+  kCommandHostShuffle,
+  kCommandHostRepeat,
+  kCommandHostEqualizer,
+  kCommandHostPlaylist,
+  kCommandHostRewind,
+  kCommandHostFastForward,
+  kCommandHostVolumeUp,
+  kCommandHostVolumeDown,
+  kCommandHostExit,
+
+  // Both dialogs.
+  kOk,
+
+  // The options dialog: its title, its pages, its buttons.
+  kOptionsTitle,
+  kPageGeneral,
+  kPageOperate,
+  kPageHotKey,
+  kPageUnPack,
+  kPageView,
+  kPageForm,
+  kPageVersion,
+  kCancel,
+  kApply,
+  // Page "全般".
+  kVisible,
+  kPlayTime,
+  kTimer,
+  kTimerUnit,
+  kBreak,
+  kBreakUnit,
+  kCorrect,
+  kCorrectUnit,
+  kMeasure,
+  kMeasureEnd,
+  // Page "操作".
+  kTrackKeys,
+  kPrevKey,
+  kNextKey,
+  kVisibleKeyGroup,
+  kVisibleKeyAlt,
+  // Page "ﾎｯﾄｷｰ".
+  kUseHotKeys,
+  kHostMark,
+  kHostNote,
+  kHotKeyColumnCommand,
+  kHotKeyColumnKey1,
+  kHotKeyColumnKey2,
+  // Page "展開".
+  kMP3on3Label,
+  kBrowseMP3on3,
+  kMP3on3Filter,  // the open-file dialog's filter: caption|pattern pairs
+  kMP3on3Stop,
+  // Page "表示".
+  kPlaylistGroup,
+  kFontName,
+  kFontSize,
+  kSmallWindowGroup,
+  kFontPitch,
+  kTransparence,
+  kOpacity,
+  // Page "書式": the list, its columns, its popup menu and the sample line.
+  kShowNumbers,
+  kFormatColumnItem,
+  kFormatColumnText,
+  kListAdd,
+  kListDelete,
+  kListClear,
+  kListPreset,
+  kSampleNumber,
+  // The kinds of format items, in kind order.
+  kKindText,
+  kKindArtist,
+  kKindTitle,
+  kKindAlbum,
+  kKindTrack,
+  kKindYear,
+  kKindFileName,
+  // The ready-made formats.
+  kPresetArtistTitle,
+  kPresetTitleArtist,
+  kPresetTrackArtistTitle,
+  // Page "ﾊﾞｰｼﾞｮﾝ": the painted lines.
+  kVersionTitle,
+  kVersionPlugin,
+  kVersionLine,
+
+  // The file information dialog.
+  kFileInfoTitle,
+  kFileInfoPack,
+  kFileInfoZip,
+  kFileInfoLha,
+  kID3v1,
+  kMpegInfo,
+  kID3v2,
+  kTagTrack,
+  kTagTitle,
+  kTagArtist,
+  kTagAlbum,
+  kTagYear,
+  kTagGenre,
+  kTagComment,
+  kTagComposer,
+  kTagOrigArtist,
+  kTagCopyright,
+  kTagUrl,
+  kTagEncoded,
+  kTagEncodedNote,
+  kTagEncoder,
+  kReferenceNote,
+
+  kCount,  // not a caption: the number of ids
+};
+
+// One caption in each language; Japanese is the only one so far.
+struct TCaptionRow {
+  TCaption Id;
+  const char* Japanese;  // UTF-8
+};
+
+// Every caption but kNone, in id order.
+extern const std::array<TCaptionRow, static_cast<size_t>(TCaption::kCount) - 1> kCaptionRows;
+
+// The text of a caption, UTF-8; "" for kNone.
+const char* Caption(TCaption id);
+
+}  // namespace varimo
