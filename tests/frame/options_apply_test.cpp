@@ -118,7 +118,7 @@ TEST_F(OptionsApplyTest, ApplyNeverRunsInsideItselfFromBehindItsMessage) {
   };
   OpenAndApply([](TOptionsModel& m) {
     m.CheckBoxHotKeyClick(true);
-    m.HotKeyList = THotKeyList::FromEntries({{-1, 111, 3, 80}, {-1, 12, 2, 65}});
+    m.HotKeyList = THotKeyList::FromEntries({{111, 3, 80}, {12, 2, 65}});
   });
   EXPECT_EQ(rig_.Dialogs.Messages, std::vector<std::string>{u8"ホットキー登録不可"});
   EXPECT_FALSE(rig_.Varimo.HotKeys.HotKeyEnabled);
