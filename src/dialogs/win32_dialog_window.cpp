@@ -188,7 +188,7 @@ TDialogFonts::~TDialogFonts() {
 TFontHandle TDialogFonts::Get(int32_t height, bool bold, bool underline, const std::wstring& face) {
   const std::wstring name = face.empty() ? face_ : face;
   const std::wstring key =
-      name + L"|" + std::to_wstring(height) + (bold ? L"b" : L"") + (underline ? L"u" : L"");
+      name + L"|" + WideFromAnsi(std::to_string(height)) + (bold ? L"b" : L"") + (underline ? L"u" : L"");
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second;
   // Japanese faces with the Shift-JIS character set; other faces take their own.

@@ -18,7 +18,9 @@ namespace varimo {
 using TWindowHandle = void*;  // HWND
 using TFontHandle = void*;    // HFONT
 
-// Texts of the ANSI code page, as the settings, tags and file names hold them.
+// Texts of the ANSI code page, as the settings, tags and file names hold them. Numbers
+// shown in the dialogs take WideFromAnsi(std::to_string(n)): std::to_wstring formats with
+// swprintf, which would bring the C runtime's formatted printing into the DLL.
 std::wstring WideFromAnsi(const std::string& text);
 std::string AnsiFromWide(const std::wstring& text);
 // A path the ANSI functions can open: the path itself when the code page holds every

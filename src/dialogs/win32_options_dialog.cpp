@@ -344,7 +344,7 @@ void TOptionsView::SyncUpDowns() {
     SendMessageW(upDown, UDM_SETRANGE32, static_cast<WPARAM>(value.Min),
                  static_cast<LPARAM>(value.Max));
     SendMessageW(upDown, UDM_SETPOS32, 0, static_cast<LPARAM>(value.Position));
-    SetText(u.Edit, std::to_wstring(value.Position));
+    SetText(u.Edit, WideFromAnsi(std::to_string(value.Position)));
   }
 }
 

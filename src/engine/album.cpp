@@ -1,7 +1,6 @@
 #include "engine/album.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <limits>
 
 #include "common/vocabulary.h"
@@ -90,9 +89,15 @@ void DeriveLengths(TTrackList& tracks, int64_t total) {
 }  // namespace
 
 std::string TrackTimeText(int32_t lengthMS) {
-  int32_t seconds = lengthMS / 1000;
-  char text[32];
-  std::snprintf(text, sizeof text, "%02d%02d", seconds / 60, seconds % 60);
+  // Minutes and seconds of two digits at least (printf's "%02d%02d"), formatted by hand so
+  // that the plug-in does not link the C runtime's formatted printing for four digits.
+  const int32_t seconds = lengthMS / 1000;
+  std::string text;
+  for (int32_t part : {seconds / 60, seconds % 60}) {
+    const std::string digits = std::to_string(part);
+    if (digits.size() < 2) text += '0';
+    text += digits;
+  }
   return text;
 }
 

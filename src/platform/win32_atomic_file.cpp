@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <cstdio>
-
 #include "platform/atomic_file.h"
 
 namespace varimo {
@@ -29,9 +27,11 @@ class Win32FileReplacer : public IFileReplacer {
     }
     // One name per process: two host instances never share a temporary file, and the plug-in
     // writes from the host's one user-interface thread only.
-    char suffix[24];
-    std::snprintf(suffix, sizeof suffix, ".%08lX.tmp",
-                  static_cast<unsigned long>(GetCurrentProcessId()));
+    // The identifier in eight upper-case hex digits, written by hand: printf would bring the
+    // C runtime's whole formatted printing into the DLL for this one name.
+    char suffix[] = ".00000000.tmp";
+    DWORD id = GetCurrentProcessId();
+    for (int i = 8; i >= 1; --i, id >>= 4) suffix[i] = "0123456789ABCDEF"[id & 0xF];
     std::string temporary = path + suffix;
     HANDLE handle = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
