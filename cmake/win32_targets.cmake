@@ -17,10 +17,12 @@ set_source_files_properties(${VARIMO_RESOURCE_FILES} PROPERTIES OBJECT_DEPENDS
                             "${VARIMO_RESOURCE_ART}")
 add_library(gen_Varimo SHARED ${VARIMO_RESOURCE_FILES})
 if(NOT MSVC)
-  # libstdc++'s default terminate handler would bring its demangler into the DLL.
-  set(VARIMO_QUIET_TERMINATE ${CMAKE_SOURCE_DIR}/cmake/win32_quiet_terminate.cpp)
-  target_sources(gen_Varimo PRIVATE ${VARIMO_QUIET_TERMINATE})
-  set_source_files_properties(${VARIMO_QUIET_TERMINATE} PROPERTIES COMPILE_OPTIONS
+  # libstdc++'s default terminate handler would bring its demangler into the DLL, and its
+  # throwing helpers the old string ABI.
+  set(VARIMO_RUNTIME_TRIMS ${CMAKE_SOURCE_DIR}/cmake/win32_quiet_terminate.cpp
+      ${CMAKE_SOURCE_DIR}/cmake/win32_library_errors.cpp)
+  target_sources(gen_Varimo PRIVATE ${VARIMO_RUNTIME_TRIMS})
+  set_source_files_properties(${VARIMO_RUNTIME_TRIMS} PROPERTIES COMPILE_OPTIONS
                               "${VARIMO_WARNINGS}")
 endif()
 set_target_properties(gen_Varimo PROPERTIES PREFIX "" OUTPUT_NAME gen_Varimo)
