@@ -71,7 +71,7 @@ const std::array<TCaptionRow, static_cast<size_t>(TCaption::kCount) - 1> kCaptio
     {TCaption::kCancel,                u8"ｷｬﾝｾﾙ", u8"Cancel"},
     {TCaption::kApply,                 u8"適用", u8"Apply"},
     {TCaption::kVisible,               u8"対象ﾌｧｲﾙ以外の場合は非表示", u8"Hide when the file is not an album"},
-    {TCaption::kPlayTime,              u8"小さいｳｨﾝﾄﾞｳで再生中は経過時間を表示", u8"Small window shows the elapsed time while playing"},
+    {TCaption::kPlayTime,              u8"小さいｳｨﾝﾄﾞｳで再生中は経過時間を表示", u8"Small window: elapsed time while playing"},
     {TCaption::kTimer,                 u8"ﾀｲﾏｰ", u8"Timer"},
     {TCaption::kTimerUnit,             u8"ﾐﾘ秒", u8"ms"},
     {TCaption::kBreak,                 u8"ﾌﾞﾚｲｸ", u8"Break"},

@@ -308,8 +308,9 @@ TEST(ListEditorsInEnglish, RowsOfEitherLanguageTurnIntoTheSameSettings) {
               std::make_tuple(16, 1, 37));
   }
   const TFormatList englishFormat = TFormatList::FromListForm(form);
-  EXPECT_EQ(englishFormat.Rows, (std::vector<TListRow>{
-                                    {kMark, "Artist", ""}, {kMark, "Text", " - "}, {"", "Title", ""}}));
+  EXPECT_EQ(
+      englishFormat.Rows,
+      (std::vector<TListRow>{{kMark, "Artist", ""}, {kMark, "Text", " - "}, {"", "Title", ""}}));
   for (const TFormatList* list : {&japaneseFormat, &englishFormat}) {
     std::vector<int32_t> codes;
     for (const TFormatItem& item : list->ToListForm().Items) codes.push_back(item.Code);

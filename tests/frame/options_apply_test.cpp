@@ -139,7 +139,8 @@ TEST_F(OptionsApplyTest, ALanguageSwitchesTheCaptionsAndTheHostMenuItemAtOnce) {
   const auto hostItems = [this] {
     std::vector<std::string> items;
     for (const auto& item : rig_.Menus.HostMenus[kRigHostMenu]) {
-      if (item.Id >= 9001 && item.Id < 10000) items.push_back(std::to_string(item.Id) + ":" + item.Caption);
+      if (item.Id >= 9001 && item.Id < 10000)
+        items.push_back(std::to_string(item.Id) + ":" + item.Caption);
     }
     return items;
   };
