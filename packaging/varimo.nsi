@@ -1,6 +1,6 @@
 ; The Varimo installer: puts gen_Varimo.dll and its help page into the Plugins folder of the
 ; host player and registers an uninstaller. scripts/package builds it with
-;   makensis -INPUTCHARSET UTF8 -DVERSION=1.62 -DDLL=... -DHELP=... -DOUTFILE=... varimo.nsi
+;   makensis -INPUTCHARSET UTF8 -DVERSION=1.62 -DDLL=... -DHELP=... -DHELP_EN=... -DOUTFILE=... varimo.nsi
 ; Silent use: setup.exe /S [/D=host folder]; the uninstaller takes /S as well.
 
 Unicode true
@@ -48,8 +48,8 @@ Var HostFolder
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "Japanese"
 
-LangString TextWelcome ${LANG_ENGLISH} "This installs Varimo ${VERSION}, the album plug-in for Winamp 2.x (gen_Varimo.dll and its help page gen_Varimo.htm), into the Plugins folder of Winamp.$\r$\n$\r$\nPlease close Winamp before you go on. An existing settings file gen_Varimo.ini is kept as it is.$\r$\n$\r$\n$_CLICK"
-LangString TextWelcome ${LANG_JAPANESE} "Winamp 2.x 用のアルバムプラグイン Varimo ${VERSION} (gen_Varimo.dll とヘルプ gen_Varimo.htm) を Winamp の Plugins フォルダにインストールします。$\r$\n$\r$\n続ける前に Winamp を終了してください。設定ファイル gen_Varimo.ini があれば、そのまま残ります。$\r$\n$\r$\n$_CLICK"
+LangString TextWelcome ${LANG_ENGLISH} "This installs Varimo ${VERSION}, the album plug-in for Winamp 2.x (gen_Varimo.dll and its help pages gen_Varimo.htm and gen_Varimo.en.htm), into the Plugins folder of Winamp.$\r$\n$\r$\nPlease close Winamp before you go on. An existing settings file gen_Varimo.ini is kept as it is.$\r$\n$\r$\n$_CLICK"
+LangString TextWelcome ${LANG_JAPANESE} "Winamp 2.x 用のアルバムプラグイン Varimo ${VERSION} (gen_Varimo.dll とヘルプ gen_Varimo.htm、gen_Varimo.en.htm) を Winamp の Plugins フォルダにインストールします。$\r$\n$\r$\n続ける前に Winamp を終了してください。設定ファイル gen_Varimo.ini があれば、そのまま残ります。$\r$\n$\r$\n$_CLICK"
 LangString TextChooseHost ${LANG_ENGLISH} "Choose the folder Winamp is installed in (the folder that holds winamp.exe). The plug-in goes into its Plugins folder."
 LangString TextChooseHost ${LANG_JAPANESE} "Winamp がインストールされているフォルダ (winamp.exe のあるフォルダ) を選んでください。プラグインはその中の Plugins フォルダに入ります。"
 LangString TextHostFolder ${LANG_ENGLISH} "Winamp folder"
@@ -156,6 +156,7 @@ Section "Varimo"
   SetOverwrite on
   File "/oname=gen_Varimo.dll" "${DLL}"
   File "/oname=gen_Varimo.htm" "${HELP}"
+  File "/oname=gen_Varimo.en.htm" "${HELP_EN}"
 
   CreateDirectory "${UNINSTALLER_FOLDER}"
   WriteUninstaller "${UNINSTALLER}"
@@ -199,6 +200,8 @@ Section "Uninstall"
   StrCpy $0 "$HostFolder\Plugins\gen_Varimo.dll"
   Call un.RemoveFile
   StrCpy $0 "$HostFolder\Plugins\gen_Varimo.htm"
+  Call un.RemoveFile
+  StrCpy $0 "$HostFolder\Plugins\gen_Varimo.en.htm"
   Call un.RemoveFile
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
   Delete "${UNINSTALLER}"

@@ -1,12 +1,13 @@
 #pragma once
 // Every text the plug-in shows the user, by id: the popup menu, the host-menu item, the
-// messages, the hot-key commands and the two dialogs. A caption is found, checked and changed
-// in captions.cpp only; the code that shows one names its id and looks the text up when it
-// shows it, so that a second language can become a second column of the table.
+// messages, the hot-key commands and the two dialogs, in Japanese and in English. A caption is
+// found, checked and changed in captions.cpp only; the code that shows one names its id and
+// looks the text up when it shows it, in the language in force at that moment.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace varimo {
 
@@ -173,16 +174,41 @@ enum class TCaption : int32_t {
   kCount,  // not a caption: the number of ids
 };
 
-// One caption in each language; Japanese is the only one so far.
+// One caption in each language, UTF-8.
 struct TCaptionRow {
   TCaption Id;
-  const char* Japanese;  // UTF-8
+  const char* Japanese;
+  const char* English;
 };
 
 // Every caption but kNone, in id order.
 extern const std::array<TCaptionRow, static_cast<size_t>(TCaption::kCount) - 1> kCaptionRows;
 
-// The text of a caption, UTF-8; "" for kNone.
+enum class TLanguage { kJapanese, kEnglish };
+
+// The values of [Option] Language.
+constexpr int32_t kLanguageSystem = 0;  // the user's UI language: Japanese, or else English
+constexpr int32_t kLanguageJapanese = 1;
+constexpr int32_t kLanguageEnglish = 2;
+
+// The language a setting gives on a system whose UI language is Japanese or not; a value no
+// dialog stores follows the system.
+TLanguage ResolveLanguage(int32_t setting, bool systemJapanese);
+
+// The language Caption answers in is one value for the whole library, set by the frame at
+// start-up and at Apply. Captions are looked up from constant tables (menus, hot-key commands,
+// format kinds, dialog layouts) and from code in every folder; passing the language down to
+// each of them would thread it through every table and port for one value that changes only
+// when the user applies the options. It starts as Japanese.
+void SetCaptionLanguage(TLanguage language);
+TLanguage CaptionLanguage();
+
+// The text of a caption in the language in force, UTF-8; "" for kNone.
 const char* Caption(TCaption id);
+// The text of a caption in one language; "" for kNone.
+const char* Caption(TCaption id, TLanguage language);
+// True when text is the caption in either language: a list cell filled before the language
+// was switched still names its entry.
+bool IsCaptionText(TCaption id, std::string_view text);
 
 }  // namespace varimo

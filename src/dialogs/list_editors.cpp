@@ -27,13 +27,21 @@ std::string CellFor(std::optional<size_t> position, const std::vector<std::strin
   return position ? entries[*position] : kRawValueMark + std::to_string(value);
 }
 
-// The value of a cell: from its entry's position, or the number kept for a value no list
-// held. None for an empty cell.
+TLanguage OtherLanguage(TLanguage language) {
+  return language == TLanguage::kEnglish ? TLanguage::kJapanese : TLanguage::kEnglish;
+}
+
+// The value of a cell of a hot-key column: from its entry's position in the language in force
+// or, for a cell filled before the language was switched, in the other one; or the number kept
+// for a value no list held. None for an empty cell.
 template <typename Value>
-std::optional<int32_t> CellValue(const std::string& cell, const std::vector<std::string>& entries,
-                                 Value value) {
+std::optional<int32_t> CellValue(const std::string& cell, int32_t column, Value value) {
   if (cell.empty()) return std::nullopt;
-  int32_t position = EntryIndex(entries, cell);
+  const TLanguage language = CaptionLanguage();
+  int32_t position = EntryIndex(THotKeyList::EditorEntries(column, language), cell);
+  if (position < 0) {
+    position = EntryIndex(THotKeyList::EditorEntries(column, OtherLanguage(language)), cell);
+  }
   if (position >= 0) return value(static_cast<size_t>(position));
   if (cell[0] != kRawValueMark || cell.size() < 2) return std::nullopt;
   char* end = nullptr;
@@ -46,13 +54,12 @@ constexpr int32_t kMarkColumn = 0;
 constexpr int32_t kKindColumn = 1;
 constexpr int32_t kTextColumn = 2;
 
-const std::string& KindCaption(int32_t kind) {
-  static const std::vector<std::string> captions = FormatKindTexts();
-  return captions[static_cast<size_t>(kind)];
+std::string KindCaption(int32_t kind) {
+  return Caption(kFormatKindCaptions[static_cast<size_t>(kind)]);
 }
 
 bool IsTextRow(const TListRow& row) {
-  return row[kKindColumn] == KindCaption(kFormatText);
+  return IsCaptionText(TCaption::kKindText, row[kKindColumn]);
 }
 
 }  // namespace
@@ -141,11 +148,9 @@ THotKeyList THotKeyList::FromEntries(const std::vector<THotKeyEntry>& entries) {
 std::vector<THotKeyEntry> THotKeyList::Entries() const {
   std::vector<THotKeyEntry> entries;
   for (const TListRow& row : Rows) {
-    auto cmd = CellValue(row[0], EditorEntries(0), [](size_t p) { return HotKeyCommands[p].Code; });
-    auto mod =
-        CellValue(row[1], EditorEntries(1), [](size_t p) { return static_cast<int32_t>(p) + 1; });
-    auto key =
-        CellValue(row[2], EditorEntries(2), [](size_t p) { return HotKeyKeys[p].VirtualKey; });
+    auto cmd = CellValue(row[0], 0, [](size_t p) { return HotKeyCommands[p].Code; });
+    auto mod = CellValue(row[1], 1, [](size_t p) { return static_cast<int32_t>(p) + 1; });
+    auto key = CellValue(row[2], 2, [](size_t p) { return HotKeyKeys[p].VirtualKey; });
     if (!cmd || !mod || !key) continue;
     entries.push_back(THotKeyEntry{*cmd, *mod, *key});
   }
@@ -153,13 +158,22 @@ std::vector<THotKeyEntry> THotKeyList::Entries() const {
 }
 
 const std::vector<std::string>& THotKeyList::EditorEntries(int32_t column) {
-  static const std::array<std::vector<std::string>, 3> entries = {
-      Captions(HotKeyCommands,
-               [](const THotKeyCommand& c) { return std::string(Caption(c.Caption)); }),
-      Captions(HotKeyModifiers, [](const char* c) { return std::string(c); }),
-      Captions(HotKeyKeys, [](const THotKeyKey& k) { return std::string(k.Caption); }),
+  return EditorEntries(column, CaptionLanguage());
+}
+
+const std::vector<std::string>& THotKeyList::EditorEntries(int32_t column, TLanguage language) {
+  using TEntries = std::array<std::vector<std::string>, 3>;
+  const auto entriesIn = [](TLanguage l) {
+    return TEntries{
+        Captions(HotKeyCommands,
+                 [l](const THotKeyCommand& c) { return std::string(Caption(c.Caption, l)); }),
+        Captions(HotKeyModifiers, [](const char* c) { return std::string(c); }),
+        Captions(HotKeyKeys, [](const THotKeyKey& k) { return std::string(k.Caption); }),
+    };
   };
-  return entries[static_cast<size_t>(column)];
+  static const std::array<TEntries, 2> entries = {entriesIn(TLanguage::kJapanese),
+                                                  entriesIn(TLanguage::kEnglish)};
+  return entries[language == TLanguage::kEnglish ? 1 : 0][static_cast<size_t>(column)];
 }
 
 void THotKeyList::DblClick() {
@@ -236,7 +250,7 @@ TListChange TFormatList::Press(int32_t x, int32_t y) {
   // A group starts at an artist and grows through the text rows next to it.
   Armed = -1;
   std::string& mark = row[kMarkColumn];
-  if (row[kKindColumn] == KindCaption(kFormatArtist)) {
+  if (IsCaptionText(TCaption::kKindArtist, row[kKindColumn])) {
     if (mark.empty()) {
       mark = std::string(kFormatGroupMark);
     } else {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/captions.h"
 #include "common/state.h"
 #include "settings/title_format.h"
 
@@ -97,8 +98,10 @@ class THotKeyList : public TEditedList {
   static THotKeyList FromEntries(const std::vector<THotKeyEntry>& entries);
   // The entries the rows describe; a row with an empty cell is left out.
   std::vector<THotKeyEntry> Entries() const;
-  // The entries of the editor of a column, in the order of their lists.
+  // The entries of the editor of a column, in the order of their lists, in the language in
+  // force or in the one given.
   static const std::vector<std::string>& EditorEntries(int32_t column);
+  static const std::vector<std::string>& EditorEntries(int32_t column, TLanguage language);
 
   // A double click arms the selected row, or adds one when none is selected.
   void DblClick();

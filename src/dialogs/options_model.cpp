@@ -4,6 +4,7 @@
 
 #include "common/text.h"
 #include "sources/extraction.h"
+#include "window/popup_menu.h"
 
 namespace varimo {
 namespace {
@@ -142,10 +143,7 @@ TProgramBrowseStart ProgramBrowseStart(const std::string& path) {
 }
 
 std::string HelpPagePath(const std::string& hostProgramPath) {
-  size_t cut = FindLastSeparator(hostProgramPath, "\\/:");
-  const std::string folder =
-      cut == std::string::npos ? std::string() : hostProgramPath.substr(0, cut + 1);
-  return folder + "Plugins\\gen_Varimo.htm";
+  return HelpFilePath(hostProgramPath, CaptionLanguage());
 }
 
 TDialogRect DialogPosition(const TWindowBounds& main, int32_t width, int32_t height,
@@ -177,6 +175,7 @@ TOptionsModel LoadOptionsModel(const TVarimo& varimo) {
   if (m.Transparence) m.TransparenceValue.Set(o.Transparence);
   m.FontName = o.FontName;
   m.FontSize.Set(o.FontSize);
+  m.Language = o.Language;
   m.FormatList = TFormatList::FromListForm(varimo.Settings.ListForm);
   m.Sample = m.FormatList.Sample();
   return m;

@@ -75,6 +75,8 @@ struct TOptionsModel {
   bool Transparence = false;
   // Off, the opacity shows as full.
   TUpDown TransparenceValue = OptionUpDown(&TOptionSettings::Transparence, 5, TUpDownStart::kTop);
+  // kLanguageSystem, kLanguageJapanese or kLanguageEnglish.
+  int32_t Language = SettingDefault(&TOptionSettings::Language);
   // Page "書式"
   TFormatList FormatList;
   std::vector<TFormatList::TSamplePiece> Sample;
@@ -132,7 +134,8 @@ struct TProgramBrowseStart {
 };
 TProgramBrowseStart ProgramBrowseStart(const std::string& path);
 
-// The help page beside the host's program: the version page links to it.
+// The help page in the language in force beside the host's program: the version page links
+// to it.
 std::string HelpPagePath(const std::string& hostProgramPath);
 
 // Where a dialog of the given outer size opens: centred on the main window, held on the

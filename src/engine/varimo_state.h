@@ -26,6 +26,9 @@ struct TVarimo {
   THotKeyState HotKeys;
   // The host's program file; the settings and the help page live in its folder.
   std::string HostProgramPath;
+  // The user's UI language is Japanese, as the system answered at start-up: the language
+  // [Option] Language = 0 follows.
+  bool SystemJapanese = true;
   // The options are being applied; Apply never runs inside itself (from a message that its
   // hot-key registration shows, say).
   bool Applying = false;

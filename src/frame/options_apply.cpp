@@ -3,6 +3,7 @@
 #include "common/flag_scope.h"
 #include "frame/varimo.h"
 #include "hotkeys/hotkeys.h"
+#include "window/host_menu.h"
 
 namespace varimo {
 
@@ -10,6 +11,11 @@ void ButtonUpdateClick(TVarimo& varimo, TPorts& ports, TOptionsModel& model) {
   if (varimo.Applying) return;
   const TFlagScope scope(varimo.Applying);
   TOptionSettings& o = varimo.Settings.Option;
+  // First, so that a message of the hot keys' registration below reads in the new language.
+  o.Language = model.Language;
+  const TLanguage language = ResolveLanguage(o.Language, varimo.SystemJapanese);
+  const bool languageSwitched = language != CaptionLanguage();
+  SetCaptionLanguage(language);
   o.VisibleChk = model.Visible;
   o.PlayTime = model.PlayTime;
   o.TimerMS = model.Timer.Position;
@@ -41,6 +47,9 @@ void ButtonUpdateClick(TVarimo& varimo, TPorts& ports, TOptionsModel& model) {
   WriteApplySections(ports.Ini, varimo.Settings);
 
   ApplyTransparency(varimo, ports.Transparency);
+  // The popup menu is built as it opens and the dialogs as they open; the host's menu keeps
+  // the text it was given.
+  if (languageSwitched) RenewHostMenuItem(varimo, ports);
   // The list font is measured again with the layout.
   ports.View.Relayout();
   varimo.Album.LoadState = kLoadRebuildRequested;

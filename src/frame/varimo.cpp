@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/captions.h"
 #include "hotkeys/hotkeys.h"
 #include "window/host_menu.h"
 #include "window/snap.h"
@@ -11,6 +12,7 @@ namespace varimo {
 void FormCreate(TVarimo& varimo, TPorts& ports) {
   varimo.Settings = ReadSettings(ports.Ini);
   const TSettings& settings = varimo.Settings;
+  SetCaptionLanguage(ResolveLanguage(settings.Option.Language, varimo.SystemJapanese));
   TWindowState& window = varimo.Window;
 
   window.Minimized = settings.Winamp.Minimized;

@@ -39,6 +39,7 @@ Win32Application::Win32Application(THostHandle hostWindow, void* module)
       ports_{host_,   *files_,   ini_,          window_, window_, window_, window_,
              window_, keyboard_, hotKeySystem_, hooks_,  menus_,  dialogs_} {
   varimo_.HostProgramPath = HostProgramPath();
+  varimo_.SystemJapanese = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
   hooks_.Bind(varimo_, ports_);
   dialogs_.Bind(varimo_, ports_,
                 [this](TOptionsModel& model) { ButtonUpdateClick(varimo_, ports_, model); });

@@ -161,4 +161,22 @@ bool TIniText::EraseSection(std::string_view section) {
   return erased;
 }
 
+bool TIniText::EraseKey(std::string_view section, std::string_view key) {
+  const size_t sectionLine = FindSection(WithoutLineBreaks(section));
+  if (sectionLine == kNone) return false;
+  const std::string name = FoldName(TrimBlanks(WithoutLineBreaks(key)));
+  bool erased = false;
+  // Every line of the key, from the last: a repeated key would otherwise come back on the
+  // next read.
+  size_t end = sectionLine + 1;
+  while (end < lines_.size() && lines_[end].Kind != LineKind::kSection) ++end;
+  for (size_t i = end; i-- > sectionLine + 1;) {
+    if (lines_[i].Kind != LineKind::kKey || lines_[i].Name != name) continue;
+    bytes_.erase(lines_[i].Begin, lines_[i].Next - lines_[i].Begin);
+    erased = true;
+  }
+  if (erased) Parse();
+  return erased;
+}
+
 }  // namespace varimo

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <type_traits>
 
+#include "common/captions.h"
 #include "common/text.h"
 #include "common/vocabulary.h"
 
@@ -45,6 +46,8 @@ constexpr std::array<TSettingRow, kSettingRowCount> kRows = {{
     {kOption, "FontPitch",    &TOptionSettings::FontPitch,   0, 0, 9},
     // Opacity in percent; -1, or any number below 0, is off.
     {kOption, "Transparence", &TOptionSettings::Transparence, -1, 0, 100, TOutOfRange::kOffBelow},
+    {kOption, "Language",     &TOptionSettings::Language,    kLanguageSystem, kLanguageSystem,
+     kLanguageEnglish, TOutOfRange::kDefault, TStored::kUnlessDefault},
     // A negative index would pass the album build's "below the track count" test.
     {kPlay,   "No",           &TPlaySettings::No,            0, 0},
     {kPlay,   "Mode",         &TPlaySettings::Mode,          kModeNormal},
@@ -135,6 +138,9 @@ auto& ValueOf(Settings& settings, Value Part::*member) {
 }
 
 int32_t InRange(const TSettingRow& row, int32_t value) {
+  if (row.OutOfRange == TOutOfRange::kDefault) {
+    return value < row.Min || value > row.Max ? row.Default : value;
+  }
   if (value < row.Min) return row.OutOfRange == TOutOfRange::kOffBelow ? row.Default : row.Min;
   return std::min(value, row.Max);
 }
@@ -165,11 +171,29 @@ void WriteValue(IniFile& ini, const TSettingRow& row, const std::string& value) 
   ini.WriteString(row.Section, row.Key, value);
 }
 
+template <typename Value>
+bool IsDefault(const TSettingRow& row, const Value& value) {
+  if constexpr (std::is_same_v<Value, std::string>) {
+    return value == row.DefaultText;
+  } else {
+    return value == static_cast<Value>(row.Default);
+  }
+}
+
 // The rows of one section, in table order.
 void WriteSection(IniFile& ini, const TSettings& settings, std::string_view section) {
   for (const TSettingRow& row : kSettingRows) {
     if (row.Section != section) continue;
-    std::visit([&](auto member) { WriteValue(ini, row, ValueOf(settings, member)); }, row.Member);
+    std::visit(
+        [&](auto member) {
+          const auto& value = ValueOf(settings, member);
+          if (row.Stored == TStored::kUnlessDefault && IsDefault(row, value)) {
+            ini.EraseKey(row.Section, row.Key);
+          } else {
+            WriteValue(ini, row, value);
+          }
+        },
+        row.Member);
   }
 }
 

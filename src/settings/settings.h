@@ -57,6 +57,8 @@ struct TOptionSettings {
   int32_t FontPitch = SettingDefault(&TOptionSettings::FontPitch);
   // Opacity in percent, -1 off.
   int32_t Transparence = SettingDefault(&TOptionSettings::Transparence);
+  // kLanguageSystem, kLanguageJapanese or kLanguageEnglish (common/captions.h).
+  int32_t Language = SettingDefault(&TOptionSettings::Language);
 };
 
 struct TPlaySettings {
@@ -84,6 +86,15 @@ struct TSettings {
 enum class TOutOfRange {
   kClamp,     // the nearer end of the range
   kOffBelow,  // below it the default, which means off; above it the top of the range
+  kDefault,   // the default
+};
+
+// When a write puts a row's key into the file.
+enum class TStored {
+  kAlways,
+  // Only while the value differs from the default; at the default the key is removed, so a
+  // setting added beyond the original keys leaves the file as it was until it is used.
+  kUnlessDefault,
 };
 
 // The setting a row holds: a member of one of the four parts of TSettings.
@@ -104,6 +115,7 @@ struct TSettingRow {
   int32_t Min = INT32_MIN;
   int32_t Max = INT32_MAX;
   TOutOfRange OutOfRange = TOutOfRange::kClamp;
+  TStored Stored = TStored::kAlways;
 
   template <typename Part>
   constexpr TSettingRow(const char* section, const char* key, bool Part::*member, bool fallback)
@@ -118,18 +130,20 @@ struct TSettingRow {
   template <typename Part>
   constexpr TSettingRow(const char* section, const char* key, int32_t Part::*member,
                         int32_t fallback, int32_t min = INT32_MIN, int32_t max = INT32_MAX,
-                        TOutOfRange outOfRange = TOutOfRange::kClamp)
+                        TOutOfRange outOfRange = TOutOfRange::kClamp,
+                        TStored stored = TStored::kAlways)
       : Section(section),
         Key(key),
         Member(member),
         Default(fallback),
         Min(min),
         Max(max),
-        OutOfRange(outOfRange) {}
+        OutOfRange(outOfRange),
+        Stored(stored) {}
 };
 
 // Every key of the four sections, in the order the writes put them into the file.
-constexpr size_t kSettingRowCount = 25;
+constexpr size_t kSettingRowCount = 26;
 extern const std::array<TSettingRow, kSettingRowCount> kSettingRows;
 
 // The row of a setting of the four parts.

@@ -126,7 +126,7 @@ TListForm BuildListForm(const std::vector<TFormatRow>& rows, bool showNumbers) {
   TListForm form;
   for (const TFormatRow& row : rows) {
     auto caption = std::find_if(kFormatKindCaptions.begin(), kFormatKindCaptions.end(),
-                                [&](TCaption c) { return row.KindCaption == Caption(c); });
+                                [&](TCaption c) { return IsCaptionText(c, row.KindCaption); });
     if (caption == kFormatKindCaptions.end()) continue;
     int32_t kind = static_cast<int32_t>(caption - kFormatKindCaptions.begin());
     int32_t group = row.Mark == kFormatGroupMark ? kFormatGroupCode : 0;

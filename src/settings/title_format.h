@@ -80,7 +80,7 @@ TListForm DefaultListForm();
 
 // The captions of the kinds in the options dialog, in kind order.
 extern const std::array<TCaption, kFormatKindCount> kFormatKindCaptions;
-// Their texts, UTF-8, in kind order.
+// Their texts in the language in force, UTF-8, in kind order.
 std::vector<std::string> FormatKindTexts();
 // The group mark of a row of the dialog's format list.
 constexpr std::string_view kFormatGroupMark = " *";
@@ -88,7 +88,7 @@ constexpr std::string_view kFormatGroupMark = " *";
 // One row of the dialog's format list, its cells as shown.
 struct TFormatRow {
   std::string Mark;         // kFormatGroupMark inside an omit group, else empty
-  std::string KindCaption;  // the text of one of kFormatKindCaptions
+  std::string KindCaption;  // the text of one of kFormatKindCaptions, in either language
   std::string Text;         // the literal text of a text item
 };
 // The format the rows describe. A row whose kind caption is unknown is left out.

@@ -49,4 +49,10 @@ void RemoveHostMenuItem(TVarimo& varimo, TPorts& ports) {
   window.HostMenuItemId = 0;
 }
 
+void RenewHostMenuItem(TVarimo& varimo, TPorts& ports) {
+  if (varimo.Window.HostMenuItemId == 0) return;
+  RemoveHostMenuItem(varimo, ports);
+  FormHide(varimo, ports);
+}
+
 }  // namespace varimo

@@ -19,5 +19,8 @@ void FormHide(TVarimo& varimo, TPorts& ports);
 void FormShow(TVarimo& varimo, TPorts& ports);
 // Takes the item out of the host's menu, if it is there.
 void RemoveHostMenuItem(TVarimo& varimo, TPorts& ports);
+// The caption language has changed: the item, if it is there, goes in again with its caption
+// in the new language (a menu item's text is copied when it is inserted).
+void RenewHostMenuItem(TVarimo& varimo, TPorts& ports);
 
 }  // namespace varimo

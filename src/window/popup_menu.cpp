@@ -9,6 +9,7 @@ namespace varimo {
 namespace {
 
 constexpr char kHelpFile[] = "Plugins\\gen_Varimo.htm";
+constexpr char kEnglishHelpFile[] = "Plugins\\gen_Varimo.en.htm";
 
 TMenuItem Command(PopupItem id, TCaption caption, const char* shortcut = "") {
   TMenuItem item;
@@ -139,12 +140,13 @@ void RunPopupItem(TVarimo& varimo, TPorts& ports, int32_t item) {
   }
 }
 
-std::string HelpFilePath(std::string_view hostProgramPath) {
-  return BesideHostProgram(hostProgramPath, kHelpFile);
+std::string HelpFilePath(std::string_view hostProgramPath, TLanguage language) {
+  return BesideHostProgram(hostProgramPath,
+                           language == TLanguage::kEnglish ? kEnglishHelpFile : kHelpFile);
 }
 
 void PopupHelpClick(TVarimo& varimo, TPorts& ports) {
-  ports.Host.OpenBrowser(HelpFilePath(varimo.HostProgramPath));
+  ports.Host.OpenBrowser(HelpFilePath(varimo.HostProgramPath, CaptionLanguage()));
 }
 
 }  // namespace varimo

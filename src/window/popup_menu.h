@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/captions.h"
 #include "engine/varimo_state.h"
 
 namespace varimo {
@@ -56,9 +57,10 @@ void OpenPopupMenu(TVarimo& varimo, TPorts& ports, TPoint at);
 // Carries out one item of the menu.
 void RunPopupItem(TVarimo& varimo, TPorts& ports, int32_t item);
 
-// "Plugins\gen_Varimo.htm" in the folder of the host's program file.
-std::string HelpFilePath(std::string_view hostProgramPath);
-// Shows the help page in the host's browser window.
+// The help page of a language in the folder of the host's program file:
+// "Plugins\gen_Varimo.htm" in Japanese, "Plugins\gen_Varimo.en.htm" in English.
+std::string HelpFilePath(std::string_view hostProgramPath, TLanguage language);
+// Shows the help page in the language in force in the host's browser window.
 void PopupHelpClick(TVarimo& varimo, TPorts& ports);
 
 }  // namespace varimo

@@ -286,5 +286,69 @@ TEST(FormatList, RowsShowTheStoredFormatAndTurnBackIntoIt) {
   EXPECT_EQ(back.Items[2].Text, "") << "only text items keep a text";
 }
 
+// Rows filled before Apply switched the language turn into the same entries and format after
+// it, and the English lists and presets work alike.
+TEST(ListEditorsInEnglish, RowsOfEitherLanguageTurnIntoTheSameSettings) {
+  THotKeyList japanese = THotKeyList::FromEntries({{111, 3, 80, 5}, {16, 1, 37}});
+  TListForm form;
+  form.FormatHeader = 21;
+  form.Items = {{"", 11}, {" - ", 10}, {"", 2}};
+  const TFormatList japaneseFormat = TFormatList::FromListForm(form);
+  SetCaptionLanguage(TLanguage::kEnglish);
+  THotKeyList english = THotKeyList::FromEntries({{111, 3, 80, 5}, {16, 1, 37}});
+  const std::vector<TListRow> expected = {{"*Play", "Ctrl+Alt", "P"},
+                                          {" Next track", "Alt", u8"←"}};
+  EXPECT_EQ(english.Rows, expected);
+  for (const THotKeyList* list : {&japanese, &english}) {
+    const std::vector<THotKeyEntry> entries = list->Entries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(std::make_tuple(entries[0].Cmd, entries[0].Mod, entries[0].Key),
+              std::make_tuple(111, 3, 80));
+    EXPECT_EQ(std::make_tuple(entries[1].Cmd, entries[1].Mod, entries[1].Key),
+              std::make_tuple(16, 1, 37));
+  }
+  const TFormatList englishFormat = TFormatList::FromListForm(form);
+  EXPECT_EQ(
+      englishFormat.Rows,
+      (std::vector<TListRow>{{kMark, "Artist", ""}, {kMark, "Text", " - "}, {"", "Title", ""}}));
+  for (const TFormatList* list : {&japaneseFormat, &englishFormat}) {
+    std::vector<int32_t> codes;
+    for (const TFormatItem& item : list->ToListForm().Items) codes.push_back(item.Code);
+    EXPECT_EQ(codes, (std::vector<int32_t>{11, 10, 2}));
+  }
+  TFormatList grouped = TFormatList::FromListForm({});
+  grouped.Rows = {{"", "Artist", ""}};
+  grouped.Selected = 0;
+  grouped.Armed = 0;
+  EXPECT_EQ(grouped.Press(5, 3), TListChange::kFormat) << "an English artist starts a group";
+  EXPECT_EQ(grouped.Rows[0][0], kMark);
+  for (size_t tag = 0; tag < FormatPresets().size(); ++tag) {
+    TFormatList list;
+    list.Preset(tag);
+    EXPECT_EQ(SampleText(list), Caption(FormatPresets()[tag].Caption, TLanguage::kEnglish));
+  }
+  SetCaptionLanguage(TLanguage::kJapanese);
+}
+
+// No text of one language names another entry in the other: a cell reads the same in both.
+TEST(ListEditorsInEnglish, NoEntryOfOneLanguageNamesAnotherEntryOfTheOther) {
+  for (int32_t column = 0; column < 3; ++column) {
+    const auto& japanese = THotKeyList::EditorEntries(column, TLanguage::kJapanese);
+    const auto& english = THotKeyList::EditorEntries(column, TLanguage::kEnglish);
+    ASSERT_EQ(japanese.size(), english.size());
+    for (size_t i = 0; i < english.size(); ++i) {
+      const int32_t inJapanese = EntryIndex(japanese, english[i]);
+      EXPECT_TRUE(inJapanese < 0 || inJapanese == static_cast<int32_t>(i)) << english[i];
+    }
+  }
+  for (size_t kind = 0; kind < kFormatKindCaptions.size(); ++kind) {
+    for (size_t other = 0; other < kFormatKindCaptions.size(); ++other) {
+      if (other == kind) continue;
+      EXPECT_FALSE(IsCaptionText(kFormatKindCaptions[other],
+                                 Caption(kFormatKindCaptions[kind], TLanguage::kEnglish)));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace varimo

@@ -1,24 +1,31 @@
 #!/usr/bin/python3
 """The help page the plug-in shows in the host's mini browser: its bytes are in the charset it
 declares, its elements nest and close, and it names every popup menu item and every hot key
-command with the exact caption the user sees."""
+command with the exact caption the user sees in the page's language.
+
+help_page.py PAGE [japanese|english]"""
 import html.parser
 import os
 import re
 import sys
 
 PAGE = sys.argv[1]
-# The plug-in's caption table: one row {TCaption::kId, u8"text"} per line.
+LANGUAGE = sys.argv[2] if len(sys.argv) > 2 else 'japanese'
+if LANGUAGE not in ('japanese', 'english'):
+    sys.exit(f'no language {LANGUAGE!r}')
+# The plug-in's caption table: one row {TCaption::kId, u8"Japanese", u8"English"} per line.
 TABLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'src', 'common',
                      'captions.cpp')
 
 
 def read_captions(path):
-    rows = re.findall(r'^\s*\{TCaption::(k\w+),\s*u8"((?:[^"\\]|\\.)*)"\},\s*$',
+    text = r'u8"((?:[^"\\]|\\.)*)"'
+    rows = re.findall(r'^\s*\{TCaption::(k\w+),\s*' + text + r',\s*' + text + r'\},\s*$',
                       open(path, encoding='utf-8').read(), re.M)
     if not rows:
         sys.exit(f'no caption rows in {path}')
-    return [(name, re.sub(r'\\(.)', r'\1', text)) for name, text in rows]
+    column = 1 if LANGUAGE == 'japanese' else 2
+    return [(row[0], re.sub(r'\\(.)', r'\1', row[column])) for row in rows]
 
 
 CAPTIONS = read_captions(TABLE)
@@ -30,8 +37,9 @@ HOTKEY_CAPTIONS = [text for name, text in CAPTIONS if name.startswith('kCommand'
 MENTIONS = ([text for name, text in CAPTIONS if name.startswith('kPage')] +
             [CAPTION[name] for name in ('kMessageCannotRegister', 'kMessageWriteError',
                                         'kExtractFolderTitle')] +
-            ['Plugins\\gen_Varimo.ini', 'Alt + 3', 'Ctrl + P', 'F1', 'Delete', '25 ドット',
-             '29 ドット'])
+            ['Plugins\\gen_Varimo.ini', 'Alt + 3', 'Ctrl + P', 'F1', 'Delete'] +
+            (['25 ドット', '29 ドット'] if LANGUAGE == 'japanese' else
+             ['25 pixels', '29 pixels', 'Language']))
 VOID = {'meta', 'br', 'hr', 'img', 'link', 'input', 'col', 'area', 'base', 'param'}
 
 failures = []

@@ -51,10 +51,12 @@ echo other >"$host/Plugins/gen_other.dll"
 wine reg add "$host_key" /ve /d "$(winpath "$host")" /f >/dev/null 2>&1
 
 install || fail "the silent install failed with status $?"
-want='./Plugins/gen_Varimo.dll ./Plugins/gen_Varimo.htm ./Plugins/gen_other.dll ./winamp.exe '
+want='./Plugins/gen_Varimo.dll ./Plugins/gen_Varimo.en.htm ./Plugins/gen_Varimo.htm ./Plugins/gen_other.dll ./winamp.exe '
 [ "$(listing "$host")" = "$want" ] || fail "after the install the host folder holds $(listing "$host")"
 cmp -s "$host/Plugins/gen_Varimo.dll" "$root/build-win32/gen_Varimo.dll" || fail "a different DLL"
 cmp -s "$host/Plugins/gen_Varimo.htm" "$root/resources/gen_Varimo.htm" || fail "a different page"
+cmp -s "$host/Plugins/gen_Varimo.en.htm" "$root/resources/gen_Varimo.en.htm" ||
+  fail "a different English page"
 [ "$(reg_value "$own_uninstall" InstallLocation)" = "$(winpath "$host")" ] ||
   fail "the uninstall entry names '$(reg_value "$own_uninstall" InstallLocation)'"
 [ "$(reg_value "$own_uninstall" DisplayName)" = "Varimo 1.62 (Winamp plug-in)" ] ||
@@ -124,7 +126,7 @@ shoot C.UTF-8 "$work/first_page_en.png"
 [ "$(compare -metric AE "$work/first_page_ja.png" "$work/first_page_en.png" null: 2>&1 ||
   true)" -gt 1000 ] || fail "the Japanese and the English first page look alike"
 
-# The uninstaller removes the two files, its entry and itself, and keeps the settings.
+# The uninstaller removes the three files, its entry and itself, and keeps the settings.
 wine "$uninstaller" /S >/dev/null 2>&1 || true
 wineserver -w
 want='./Plugins/gen_Varimo.ini ./Plugins/gen_other.dll ./winamp.exe '

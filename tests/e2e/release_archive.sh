@@ -22,7 +22,8 @@ archive, root = sys.argv[1], sys.argv[2]
 top = archive.rsplit('/', 1)[1][:-len('.zip')]
 sources = {f'{top}/readme.txt': None, f'{top}/varimo.exe': 'build-win32/tools/varimo/varimo.exe',
            f'{top}/Plugins/gen_Varimo.dll': 'build-win32/gen_Varimo.dll',
-           f'{top}/Plugins/gen_Varimo.htm': 'resources/gen_Varimo.htm'}
+           f'{top}/Plugins/gen_Varimo.htm': 'resources/gen_Varimo.htm',
+           f'{top}/Plugins/gen_Varimo.en.htm': 'resources/gen_Varimo.en.htm'}
 with zipfile.ZipFile(archive) as z:
     assert z.testzip() is None, 'a damaged entry'
     infos = z.infolist()

@@ -128,5 +128,66 @@ TEST_F(OptionsApplyTest, ApplyNeverRunsInsideItselfFromBehindItsMessage) {
   EXPECT_FALSE(rig_.Varimo.Applying);
 }
 
+// The language applies at once: captions, the help page, the host-menu item put in again; the
+// key is in the file only while it is not 0.
+TEST_F(OptionsApplyTest, ALanguageSwitchesTheCaptionsAndTheHostMenuItemAtOnce) {
+  const std::string unchanged =
+      "[Option]\r\nTransparence=50\r\n"
+      "VisibleChk=0\r\nPlayTime=0\r\nTimerMS=200\r\nBreakMS=250\r\nCorrect=1\r\n"
+      "CorrectMS=300\r\nPrevKey=,\r\nNextKey=.\r\nVisibleKey=A\r\nMP3on3Path=\r\n"
+      "MP3on3Stop=1\r\nFontName=MS UI Gothic\r\nFontSize=10\r\nFontPitch=0\r\n";
+  const auto hostItems = [this] {
+    std::vector<std::string> items;
+    for (const auto& item : rig_.Menus.HostMenus[kRigHostMenu]) {
+      if (item.Id >= 9001 && item.Id < 10000)
+        items.push_back(std::to_string(item.Id) + ":" + item.Caption);
+    }
+    return items;
+  };
+  ASSERT_EQ(hostItems(), (std::vector<std::string>{"9001:Varimo"}));
+  // A renewed item takes the next free id when its old one is refused.
+  rig_.Menus.RefusedIds = {9001};
+  OpenAndApply([](TOptionsModel& m) { m.Language = kLanguageEnglish; });
+  EXPECT_EQ(CaptionLanguage(), TLanguage::kEnglish);
+  EXPECT_STREQ(Caption(TCaption::kPopupHelp), "Help");
+  EXPECT_EQ(rig_.Varimo.Settings.Option.Language, kLanguageEnglish);
+  EXPECT_EQ(rig_.IniText().substr(0, unchanged.size() + 12), unchanged + "Language=2\r\n");
+  EXPECT_EQ(hostItems(), (std::vector<std::string>{"9002:Varimo"}));
+  EXPECT_EQ(LoadOptionsModel(rig_.Varimo).Language, kLanguageEnglish);
+  EXPECT_EQ(HelpPagePath("C:\\Winamp\\winamp.exe"), "C:\\Winamp\\Plugins\\gen_Varimo.en.htm");
+
+  // The same language again leaves the item alone.
+  OpenAndApply([](TOptionsModel& m) { m.Language = kLanguageEnglish; });
+  EXPECT_EQ(hostItems(), (std::vector<std::string>{"9002:Varimo"}));
+
+  // Back to following the (Japanese) system: the key goes and the file is as before.
+  rig_.Menus.RefusedIds = {9002};
+  OpenAndApply([](TOptionsModel& m) { m.Language = kLanguageSystem; });
+  EXPECT_EQ(CaptionLanguage(), TLanguage::kJapanese);
+  EXPECT_EQ(rig_.IniText().substr(0, unchanged.size() + 10), unchanged + "[Window]\r\n");
+  EXPECT_EQ(hostItems(), (std::vector<std::string>{"9001:Varimo"}));
+  EXPECT_EQ(HelpPagePath("C:\\Winamp\\winamp.exe"), "C:\\Winamp\\Plugins\\gen_Varimo.htm");
+}
+
+TEST(StartUpLanguage, TheSettingOrTheSystemsLanguageIsInForceFromTheStart) {
+  // clang-format off
+  const struct { const char* ini; bool systemJapanese; TLanguage expected; } cases[] = {
+      {"",                              true,  TLanguage::kJapanese},
+      {"",                              false, TLanguage::kEnglish},
+      {"[Option]\r\nLanguage=2\r\n",   true,  TLanguage::kEnglish},
+      {"[Option]\r\nLanguage=1\r\n",   false, TLanguage::kJapanese},
+      {"[Option]\r\nLanguage=7\r\n",   true,  TLanguage::kJapanese},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    EngineRig rig;
+    rig.PutIni(c.ini);
+    rig.Varimo.SystemJapanese = c.systemJapanese;
+    rig.StartUp();
+    EXPECT_EQ(CaptionLanguage(), c.expected) << c.ini << c.systemJapanese;
+  }
+  SetCaptionLanguage(TLanguage::kJapanese);
+}
+
 }  // namespace
 }  // namespace varimo

@@ -156,6 +156,10 @@ TEST_F(SettingsTest, ValuesNoDialogCouldStoreAreBroughtIntoRange) {
       {"Transparence=-7", &TOptionSettings::Transparence, -1},
       {"Transparence=0", &TOptionSettings::Transparence, 0},
       {"Transparence=101", &TOptionSettings::Transparence, 100},
+      {"Language=2", &TOptionSettings::Language, 2},
+      {"Language=3", &TOptionSettings::Language, 0},
+      {"Language=-1", &TOptionSettings::Language, 0},
+      {"Language=en", &TOptionSettings::Language, 0},
   };
   for (const auto& c : cases) {
     PutFile(files, kPath, std::string("[Option]\r\n") + c.line + "\r\n");

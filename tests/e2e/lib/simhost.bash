@@ -29,7 +29,8 @@ e2e_setup() {
 # e2e_run SCENARIO: runs the scenario in the host folder (paths in it are relative to
 # that folder) and returns simhost's status; the log is $E2E_DIR/simhost.log, standard
 # output and error are $E2E_DIR/output.txt. E2E_TIMEOUT (seconds, default 120) limits the
-# run; E2E_PROGRAM names another copy of the host in the folder than simhost.exe.
+# run; E2E_PROGRAM names another copy of the host in the folder than simhost.exe; E2E_LANG
+# the locale (default ja_JP.UTF-8, a Japanese system).
 e2e_run() {
   e2e_run_once "$1" && return 0
   local status=$?
@@ -45,7 +46,7 @@ e2e_run_once() {
   local status=0
   (
     cd "$E2E_DIR" &&
-      export WINEDEBUG=-all LANG=ja_JP.UTF-8 WINEPREFIX="$E2E_BUILD/wineprefix" \
+      export WINEDEBUG=-all LANG="${E2E_LANG:-ja_JP.UTF-8}" WINEPREFIX="$E2E_BUILD/wineprefix" \
         WINEDLLOVERRIDES='mscoree,mshtml=' &&
       xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '
         timeout -k 5 "${E2E_TIMEOUT:-120}" wine "${E2E_PROGRAM:-simhost.exe}" scenario.txt
@@ -78,7 +79,7 @@ e2e_test_host() {
     { echo "e2e: cannot build $name.exe"; return 1; }
   (
     cd "$E2E_DIR" &&
-      export WINEDEBUG=-all LANG=ja_JP.UTF-8 WINEPREFIX="$E2E_BUILD/wineprefix" \
+      export WINEDEBUG=-all LANG="${E2E_LANG:-ja_JP.UTF-8}" WINEPREFIX="$E2E_BUILD/wineprefix" \
         WINEDLLOVERRIDES='mscoree,mshtml=' NAME="$name" &&
       xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '
         timeout -k 5 "${E2E_TIMEOUT:-120}" wine "$NAME.exe"
