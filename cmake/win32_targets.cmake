@@ -33,8 +33,9 @@ target_link_options(gen_Varimo PRIVATE ${VARIMO_STATIC_RUNTIME} -Wl,--kill-at
 
 file(GLOB VARIMO_SIMHOST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/simhost/*.cpp)
 if(VARIMO_SIMHOST_SOURCES)
-  # A console program: scenario results go to standard output and error.
-  add_executable(simhost ${VARIMO_SIMHOST_SOURCES})
+  # A console program: scenario results go to standard output and error. It converts its
+  # texts as the plug-in does, with the platform layer's conversions.
+  add_executable(simhost ${VARIMO_SIMHOST_SOURCES} ${CMAKE_SOURCE_DIR}/src/platform/win32_text.cpp)
   target_include_directories(simhost PRIVATE ${CMAKE_SOURCE_DIR}/src)
   target_compile_definitions(simhost PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
   target_link_libraries(simhost PRIVATE varimo_core user32 gdi32 comctl32 comdlg32 shell32 ole32)

@@ -1,7 +1,6 @@
 #include "dialogs/list_editors.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "common/captions.h"
 #include "hotkeys/hotkey_tables.h"
@@ -22,44 +21,36 @@ std::vector<std::string> Captions(const Table& table, Caption caption) {
   return captions;
 }
 
-std::string CellFor(std::optional<size_t> position, const std::vector<std::string>& entries,
-                    int32_t value) {
-  return position ? entries[*position] : kRawValueMark + std::to_string(value);
-}
-
-TLanguage OtherLanguage(TLanguage language) {
-  return language == TLanguage::kEnglish ? TLanguage::kJapanese : TLanguage::kEnglish;
-}
-
-// The value of a cell of a hot-key column: from its entry's position in the language in force
-// or, for a cell filled before the language was switched, in the other one; or the number kept
-// for a value no list held. None for an empty cell.
-template <typename Value>
-std::optional<int32_t> CellValue(const std::string& cell, int32_t column, Value value) {
-  if (cell.empty()) return std::nullopt;
-  const TLanguage language = CaptionLanguage();
-  int32_t position = EntryIndex(THotKeyList::EditorEntries(column, language), cell);
-  if (position < 0) {
-    position = EntryIndex(THotKeyList::EditorEntries(column, OtherLanguage(language)), cell);
-  }
-  if (position >= 0) return value(static_cast<size_t>(position));
-  if (cell[0] != kRawValueMark || cell.size() < 2) return std::nullopt;
-  char* end = nullptr;
-  long number = std::strtol(cell.c_str() + 1, &end, 10);
-  if (*end != '\0') return std::nullopt;
-  return static_cast<int32_t>(number);
-}
+// How the values of a hot-key column stand in its editor's list.
+struct THotKeyColumn {
+  std::optional<size_t> (*Position)(int32_t value);
+  int32_t (*Value)(size_t position);
+};
+const std::array<THotKeyColumn, 3> kHotKeyColumns = {{
+    {HotKeyCommandPosition, [](size_t p) { return HotKeyCommands[p].Code; }},
+    {HotKeyModifierPosition, [](size_t p) { return static_cast<int32_t>(p) + 1; }},
+    {HotKeyKeyPosition, [](size_t p) { return HotKeyKeys[p].VirtualKey; }},
+}};
 
 constexpr int32_t kMarkColumn = 0;
 constexpr int32_t kKindColumn = 1;
 constexpr int32_t kTextColumn = 2;
 
-std::string KindCaption(int32_t kind) {
-  return Caption(kFormatKindCaptions[static_cast<size_t>(kind)]);
+// The kinds' captions in the language in force (one list per language, so that a list
+// handed to an editor stays valid).
+const std::vector<std::string>& KindCaptions() {
+  const auto captionsIn = [](TLanguage language) {
+    std::vector<std::string> captions;
+    for (TCaption kind : kFormatKindCaptions) captions.push_back(Caption(kind, language));
+    return captions;
+  };
+  static const std::array<std::vector<std::string>, 2> captions = {
+      captionsIn(TLanguage::kJapanese), captionsIn(TLanguage::kEnglish)};
+  return captions[CaptionLanguage() == TLanguage::kEnglish ? 1 : 0];
 }
 
-bool IsTextRow(const TListRow& row) {
-  return IsCaptionText(TCaption::kKindText, row[kKindColumn]);
+bool IsTextRow(const TFormatRow& row) {
+  return row.Kind == kFormatText;
 }
 
 }  // namespace
@@ -93,8 +84,10 @@ TEditorKey EditorKeyAction(int32_t virtualKey, bool shiftOrAlt, bool droppedDown
   return TEditorKey::kNone;
 }
 
-const std::string& TEditedList::EditedCell() const {
-  return Rows[static_cast<size_t>(Editor->Row)][static_cast<size_t>(Editor->Column)];
+std::vector<TListRow> TEditedList::Shown() const {
+  std::vector<TListRow> rows;
+  for (size_t row = 0; row < RowCount(); ++row) rows.push_back(Shown(row));
+  return rows;
 }
 
 void TEditedList::Cancel() {
@@ -102,57 +95,45 @@ void TEditedList::Cancel() {
   Armed = -1;
 }
 
-void TEditedList::Delete() {
-  if (Selected < 0 || Selected >= static_cast<int32_t>(Rows.size())) return;
-  Rows.erase(Rows.begin() + Selected);
-  Selected = -1;
-  Armed = -1;
-  Editor.reset();
-}
-
-void TEditedList::Clear() {
-  Rows.clear();
-  Selected = -1;
-  Armed = -1;
-  Editor.reset();
+void TEditedList::DblClick() {
+  if (Selected < 0) {
+    Add();
+  } else {
+    Armed = Selected;
+  }
 }
 
 std::optional<int32_t> TEditedList::PressedColumn(int32_t x, int32_t y) const {
-  if (Selected < 0 || Selected != Armed || Selected >= static_cast<int32_t>(Rows.size())) {
+  if (Selected < 0 || Selected != Armed || Selected >= static_cast<int32_t>(RowCount())) {
     return std::nullopt;
   }
   if (y < 0 || y >= kEditableRowHeight) return std::nullopt;
   return ColumnAt(widths_, x);
 }
 
-bool TEditedList::TakeEditorText(const std::string& text) {
-  TListRow& row = Rows[static_cast<size_t>(Editor->Row)];
-  std::string& cell = row[static_cast<size_t>(Editor->Column)];
-  const bool changed = cell != text;
-  cell = text;
+bool TEditedList::CloseEditor(bool changed) {
   Editor.reset();
   Armed = -1;
   return changed;
 }
 
+void TEditedList::Forget() {
+  Selected = -1;
+  Armed = -1;
+  Editor.reset();
+}
+
 THotKeyList THotKeyList::FromEntries(const std::vector<THotKeyEntry>& entries) {
   THotKeyList list;
-  for (const THotKeyEntry& entry : entries) {
-    list.Rows.push_back({CellFor(HotKeyCommandPosition(entry.Cmd), EditorEntries(0), entry.Cmd),
-                         CellFor(HotKeyModifierPosition(entry.Mod), EditorEntries(1), entry.Mod),
-                         CellFor(HotKeyKeyPosition(entry.Key), EditorEntries(2), entry.Key)});
-  }
+  for (const THotKeyEntry& entry : entries) list.Rows.push_back({entry.Cmd, entry.Mod, entry.Key});
   return list;
 }
 
 std::vector<THotKeyEntry> THotKeyList::Entries() const {
   std::vector<THotKeyEntry> entries;
-  for (const TListRow& row : Rows) {
-    auto cmd = CellValue(row[0], 0, [](size_t p) { return HotKeyCommands[p].Code; });
-    auto mod = CellValue(row[1], 1, [](size_t p) { return static_cast<int32_t>(p) + 1; });
-    auto key = CellValue(row[2], 2, [](size_t p) { return HotKeyKeys[p].VirtualKey; });
-    if (!cmd || !mod || !key) continue;
-    entries.push_back(THotKeyEntry{*cmd, *mod, *key});
+  for (const THotKeyRow& row : Rows) {
+    if (!row[0] || !row[1] || !row[2]) continue;
+    entries.push_back(THotKeyEntry{*row[0], *row[1], *row[2]});
   }
   return entries;
 }
@@ -176,30 +157,61 @@ const std::vector<std::string>& THotKeyList::EditorEntries(int32_t column, TLang
   return entries[language == TLanguage::kEnglish ? 1 : 0][static_cast<size_t>(column)];
 }
 
-void THotKeyList::DblClick() {
-  if (Selected < 0) {
-    Add();
-  } else {
-    Armed = Selected;
+TListRow THotKeyList::Shown(size_t row) const {
+  TListRow cells;
+  for (size_t column = 0; column < cells.size(); ++column) {
+    const std::optional<int32_t> value = Rows[row][column];
+    if (!value) continue;
+    const std::optional<size_t> position = kHotKeyColumns[column].Position(*value);
+    cells[column] = position ? EditorEntries(static_cast<int32_t>(column))[*position]
+                             : kRawValueMark + std::to_string(*value);
   }
+  return cells;
 }
 
-void THotKeyList::Press(int32_t x, int32_t y) {
+int32_t THotKeyList::EditedChoice() const {
+  const size_t column = static_cast<size_t>(Editor->Column);
+  const std::optional<int32_t> value = Rows[static_cast<size_t>(Editor->Row)][column];
+  const std::optional<size_t> position =
+      value ? kHotKeyColumns[column].Position(*value) : std::nullopt;
+  return position ? static_cast<int32_t>(*position) : -1;
+}
+
+TListChange THotKeyList::CommitChoice(int32_t choice) {
+  if (!Editor) return TListChange::kNone;
+  const size_t column = static_cast<size_t>(Editor->Column);
+  std::optional<int32_t>& cell = Rows[static_cast<size_t>(Editor->Row)][column];
+  const std::optional<int32_t> value =
+      choice >= 0
+          ? std::optional<int32_t>(kHotKeyColumns[column].Value(static_cast<size_t>(choice)))
+          : std::nullopt;
+  const bool changed = cell != value;
+  cell = value;
+  return CloseEditor(changed) ? TListChange::kHotKeys : TListChange::kNone;
+}
+
+TListChange THotKeyList::Press(int32_t x, int32_t y) {
   if (std::optional<int32_t> column = PressedColumn(x, y)) Open(Selected, *column);
+  return TListChange::kNone;
 }
 
-int32_t THotKeyList::Add() {
-  Rows.push_back({Caption(HotKeyCommands[0].Caption), "", ""});
+TListChange THotKeyList::Add() {
+  Rows.push_back({HotKeyCommands[0].Code, std::nullopt, std::nullopt});
   const int32_t row = static_cast<int32_t>(Rows.size()) - 1;
   Selected = row;
   Armed = row;
   Open(row, 0);
-  return static_cast<int32_t>(Rows.size()) * kListRowPitch - kListRowPitch;
+  return TListChange::kNone;
 }
 
-TListChange THotKeyList::Commit(const std::string& text) {
-  if (!Editor) return TListChange::kNone;
-  return TakeEditorText(text) ? TListChange::kHotKeys : TListChange::kNone;
+TListChange THotKeyList::Delete() {
+  EraseSelected();
+  return TListChange::kNone;
+}
+
+TListChange THotKeyList::Clear() {
+  ClearRows();
+  return TListChange::kNone;
 }
 
 TFormatList TFormatList::FromListForm(const TListForm& form) {
@@ -209,39 +221,47 @@ TFormatList TFormatList::FromListForm(const TListForm& form) {
     // Kinds beyond the file name show the file name, as the line does; a negative code from
     // a hand-edited file counts as text.
     const int32_t kind = std::clamp(item.Code % 10, 0, static_cast<int32_t>(kFormatFileName));
-    list.Rows.push_back({item.Code >= kFormatGroupCode ? std::string(kFormatGroupMark) : "",
-                         KindCaption(kind), kind == kFormatText ? item.Text : ""});
+    list.Rows.push_back(
+        {item.Code >= kFormatGroupCode, kind, kind == kFormatText ? item.Text : std::string()});
   }
   return list;
 }
 
-std::vector<TFormatRow> TFormatList::FormatRows() const {
-  std::vector<TFormatRow> rows;
-  for (const TListRow& row : Rows) rows.push_back({row[0], row[1], row[2]});
-  return rows;
+TListRow TFormatList::Shown(size_t row) const {
+  const TFormatRow& r = Rows[row];
+  return {r.Grouped ? std::string(kFormatGroupMark) : std::string(),
+          KindCaptions()[static_cast<size_t>(r.Kind)], r.Text};
+}
+
+bool TFormatList::AnsiColumn(int32_t column) const {
+  return column == kTextColumn;
+}
+
+const std::vector<std::string>* TFormatList::Choices(int32_t column) const {
+  return column == kKindColumn ? &KindCaptions() : nullptr;
+}
+
+int32_t TFormatList::EditedChoice() const {
+  return Rows[static_cast<size_t>(Editor->Row)].Kind;
+}
+
+std::string TFormatList::EditedText() const {
+  return Rows[static_cast<size_t>(Editor->Row)].Text;
 }
 
 bool TFormatList::IsMarked(int32_t row) const {
   return row >= 0 && row < static_cast<int32_t>(Rows.size()) &&
-         !Rows[static_cast<size_t>(row)][kMarkColumn].empty();
+         Rows[static_cast<size_t>(row)].Grouped;
 }
 
 void TFormatList::ClearMarks() {
-  for (TListRow& row : Rows) row[kMarkColumn].clear();
-}
-
-void TFormatList::DblClick() {
-  if (Selected < 0) {
-    Add();
-  } else {
-    Armed = Selected;
-  }
+  for (TFormatRow& row : Rows) row.Grouped = false;
 }
 
 TListChange TFormatList::Press(int32_t x, int32_t y) {
   std::optional<int32_t> column = PressedColumn(x, y);
   if (!column) return TListChange::kNone;
-  TListRow& row = Rows[static_cast<size_t>(Selected)];
+  TFormatRow& row = Rows[static_cast<size_t>(Selected)];
   if (*column == kKindColumn || (*column == kTextColumn && IsTextRow(row))) {
     Open(Selected, *column);
     return TListChange::kNone;
@@ -249,47 +269,45 @@ TListChange TFormatList::Press(int32_t x, int32_t y) {
   if (*column != kMarkColumn) return TListChange::kNone;
   // A group starts at an artist and grows through the text rows next to it.
   Armed = -1;
-  std::string& mark = row[kMarkColumn];
-  if (IsCaptionText(TCaption::kKindArtist, row[kKindColumn])) {
-    if (mark.empty()) {
-      mark = std::string(kFormatGroupMark);
-    } else {
+  if (row.Kind == kFormatArtist) {
+    if (row.Grouped) {
       ClearMarks();
+    } else {
+      row.Grouped = true;
     }
     return TListChange::kFormat;
   }
   if (IsTextRow(row) && (IsMarked(Selected - 1) || IsMarked(Selected + 1))) {
-    mark = mark.empty() ? std::string(kFormatGroupMark) : std::string();
+    row.Grouped = !row.Grouped;
     return TListChange::kFormat;
   }
   return TListChange::kNone;
 }
 
 TListChange TFormatList::Add() {
-  Rows.push_back({"", KindCaption(kFormatText), ""});
+  Rows.push_back({false, kFormatText, ""});
   return TListChange::kFormat;
 }
 
 TListChange TFormatList::Delete() {
-  const bool any = Selected >= 0 && Selected < static_cast<int32_t>(Rows.size());
-  TEditedList::Delete();
-  return any ? TListChange::kFormat : TListChange::kNone;
+  return EraseSelected() ? TListChange::kFormat : TListChange::kNone;
 }
 
 TListChange TFormatList::Clear() {
-  TEditedList::Clear();
+  ClearRows();
   return TListChange::kFormat;
+}
+
+std::vector<std::string> TFormatList::PresetCaptions() const {
+  return Captions(FormatPresets(), [](const TFormatPreset& p) { return Caption(p.Caption); });
 }
 
 TListChange TFormatList::Preset(size_t tag) {
   if (tag >= FormatPresets().size()) return TListChange::kNone;
   const TFormatPreset& preset = FormatPresets()[tag];
-  TEditedList::Clear();
+  ClearRows();
   Numbered = preset.ShowNumbers;
-  for (const TPresetItem& item : preset.Items) {
-    Rows.push_back(
-        {item.InGroup ? std::string(kFormatGroupMark) : "", KindCaption(item.Kind), item.Text});
-  }
+  for (const TPresetItem& item : preset.Items) Rows.push_back({item.InGroup, item.Kind, item.Text});
   return TListChange::kFormat;
 }
 
@@ -300,7 +318,7 @@ TListChange TFormatList::Move(int32_t target) {
   }
   // A row dropped onto itself is a click that wandered: the groups stay.
   if (target == Selected) return TListChange::kNone;
-  TListRow moved = Rows[static_cast<size_t>(Selected)];
+  TFormatRow moved = Rows[static_cast<size_t>(Selected)];
   Rows.erase(Rows.begin() + Selected);
   // Dropped below, it lands after the target, which moved up by one with the erase.
   Rows.insert(Rows.begin() + target, std::move(moved));
@@ -310,26 +328,35 @@ TListChange TFormatList::Move(int32_t target) {
   return TListChange::kFormat;
 }
 
-TListChange TFormatList::Commit(const std::string& text) {
+TListChange TFormatList::CommitChoice(int32_t kind) {
   if (!Editor) return TListChange::kNone;
-  const TOpenEditor editor = *Editor;
-  if (!TakeEditorText(text)) return TListChange::kNone;
-  if (editor.Column == kKindColumn) {
-    ClearMarks();
-    Rows[static_cast<size_t>(editor.Row)][kTextColumn].clear();
-  }
+  TFormatRow& row = Rows[static_cast<size_t>(Editor->Row)];
+  const bool changed = kind >= 0 && kind < kFormatKindCount && kind != row.Kind;
+  if (!CloseEditor(changed)) return TListChange::kNone;
+  row.Kind = kind;
+  ClearMarks();
+  row.Text.clear();
   return TListChange::kFormat;
+}
+
+TListChange TFormatList::CommitText(const std::string& text) {
+  if (!Editor) return TListChange::kNone;
+  std::string& cell = Rows[static_cast<size_t>(Editor->Row)].Text;
+  const bool changed = cell != text;
+  cell = text;
+  return CloseEditor(changed) ? TListChange::kFormat : TListChange::kNone;
 }
 
 std::vector<TFormatList::TSamplePiece> TFormatList::Sample() const {
   std::vector<TSamplePiece> pieces;
   if (Numbered) pieces.push_back({Caption(TCaption::kSampleNumber), false, kSampleNumberColor});
-  for (const TListRow& row : Rows) {
+  for (const TFormatRow& row : Rows) {
     const bool text = IsTextRow(row);
-    const uint32_t color = !row[kMarkColumn].empty() ? kSampleGroupColor
-                           : text                    ? kSampleTextColor
-                                                     : kSampleFieldColor;
-    pieces.push_back({text ? row[kTextColumn] : row[kKindColumn], text, color});
+    const uint32_t color = row.Grouped ? kSampleGroupColor
+                           : text      ? kSampleTextColor
+                                       : kSampleFieldColor;
+    pieces.push_back(
+        {text ? row.Text : KindCaptions()[static_cast<size_t>(row.Kind)], text, color});
   }
   return pieces;
 }

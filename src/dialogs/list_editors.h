@@ -1,7 +1,8 @@
 #pragma once
 // The two lists of the options dialog that are edited in place: the hot keys and the title
-// format. Each is a working copy of rows of three cells, edited by an editor laid over one
-// cell at a time; the dialog turns the rows back into settings at Apply.
+// format. Each is a working copy of typed rows of three cells, edited by an editor laid over
+// one cell at a time: a choice from a list of entries, or a free text. The dialog shows the
+// rows through their captions and turns them back into settings at Apply.
 
 #include <array>
 #include <cstdint>
@@ -15,8 +16,8 @@
 
 namespace varimo {
 
-// The row's caption and its two sub-items, as the list shows them. Captions are UTF-8; the
-// text cell of a format row holds the format's own bytes (ANSI).
+// A row's three cells as the list shows them. Captions are UTF-8; the text cell of a format
+// row holds the format's own bytes (ANSI).
 using TListRow = std::array<std::string, 3>;
 using TColumnWidths = std::array<int32_t, 3>;
 
@@ -40,7 +41,7 @@ struct TEditorPlace {
 // extraWidth is 1 for the editors drawn one pixel wider than their column.
 TEditorPlace EditorPlace(const TColumnWidths& widths, int32_t column, int32_t extraWidth);
 
-// Position of the entry equal to text, or -1: what an editor shows selected when it opens.
+// Position of the entry equal to text, or -1.
 int32_t EntryIndex(const std::vector<std::string>& entries, const std::string& text);
 
 // What a key pressed in an open editor does.
@@ -58,43 +59,102 @@ struct TOpenEditor {
   int32_t Column = 0;
 };
 
-// Rows, the selected row, the row a double click armed for editing and the open editor.
+// What the dialog does with either list: the selected row, the row a double click armed
+// for editing, the open editor, and the actions of the list's mouse and popup menu.
 class TEditedList {
  public:
   explicit TEditedList(const TColumnWidths& widths) : widths_(widths) {}
+  virtual ~TEditedList() = default;
 
-  std::vector<TListRow> Rows;
   int32_t Selected = -1;
   int32_t Armed = -1;
   std::optional<TOpenEditor> Editor;
 
   const TColumnWidths& Widths() const { return widths_; }
-  // The cell the open editor edits.
-  const std::string& EditedCell() const;
+  virtual size_t RowCount() const = 0;
+  // The cells of a row as the list shows them.
+  virtual TListRow Shown(size_t row) const = 0;
+  std::vector<TListRow> Shown() const;
+  // True for the column whose cells are ANSI bytes rather than UTF-8 captions.
+  virtual bool AnsiColumn(int32_t column) const = 0;
+  // The entries the editor of a column chooses from, in order; none for a free-text editor.
+  virtual const std::vector<std::string>* Choices(int32_t column) const = 0;
+
+  // The open editor's cell: the position of its value among the choices (-1 for none), or
+  // its text.
+  virtual int32_t EditedChoice() const = 0;
+  virtual std::string EditedText() const = 0;
+  // Takes the choice (-1 for none) or the text into the open editor's cell and closes it;
+  // the armed row is forgotten.
+  virtual TListChange CommitChoice(int32_t choice) = 0;
+  virtual TListChange CommitText(const std::string& text) = 0;
   // Closes the editor without taking its text; the armed row is forgotten.
   void Cancel();
-  void Delete();
-  void Clear();
+  // The pixels from the top of the list to the open editor's row: how far the list scrolls
+  // down so that an added row shows.
+  int32_t EditorRowTop() const { return Editor ? Editor->Row * kListRowPitch : 0; }
+
+  // A press at (x, y) from the selected row's left and top edges, on the armed row, opens
+  // the editor of the column it is on.
+  virtual TListChange Press(int32_t x, int32_t y) = 0;
+  // A double click arms the selected row, or adds one when none is selected.
+  void DblClick();
+  virtual TListChange Add() = 0;
+  virtual TListChange Delete() = 0;
+  virtual TListChange Clear() = 0;
+  // The ready-made contents the popup menu offers, by tag; none for most lists.
+  virtual std::vector<std::string> PresetCaptions() const { return {}; }
+  virtual TListChange Preset(size_t /*tag*/) { return TListChange::kNone; }
+  // Whether rows are dragged into another order, and the move of the selected row onto the
+  // row target.
+  virtual bool Reorders() const { return false; }
+  virtual TListChange Move(int32_t /*target*/) { return TListChange::kNone; }
 
  protected:
-  // The column a press at (x, y) from the selected row's left and top edges is on, when
-  // the row is armed.
+  // The column a press at (x, y) is on, when the selected row is armed.
   std::optional<int32_t> PressedColumn(int32_t x, int32_t y) const;
-  // Takes the editor's text into its cell and closes it; true when the cell changed.
-  bool TakeEditorText(const std::string& text);
   void Open(int32_t row, int32_t column) { Editor = TOpenEditor{row, column}; }
+  // Closes the open editor after its cell took a value; passes on whether it changed.
+  bool CloseEditor(bool changed);
+  // No row is selected or armed and no editor is open.
+  void Forget();
 
  private:
   TColumnWidths widths_;
 };
 
-// The hot-key rows: command, modifier and key captions.
-class THotKeyList : public TEditedList {
+// A list of rows of one type.
+template <typename Row>
+class TRowList : public TEditedList {
  public:
-  THotKeyList() : TEditedList(kHotKeyColumnWidths) {}
+  using TEditedList::TEditedList;
+  std::vector<Row> Rows;
+  size_t RowCount() const override { return Rows.size(); }
 
-  // The rows of the registered hot keys. A value no list holds (a hand-edited file) shows
-  // as "#" and its number, so that Apply keeps it.
+ protected:
+  // True when a row was selected and is gone.
+  bool EraseSelected() {
+    if (Selected < 0 || Selected >= static_cast<int32_t>(Rows.size())) return false;
+    Rows.erase(Rows.begin() + Selected);
+    Forget();
+    return true;
+  }
+  void ClearRows() {
+    Rows.clear();
+    Forget();
+  }
+};
+
+// A hot-key row, by column: the command's code, the modifier bits and the virtual key; none
+// for a cell not chosen yet. A value no list holds (a hand-edited file) shows as "#" and its
+// number, so that Apply keeps it.
+using THotKeyRow = std::array<std::optional<int32_t>, 3>;
+
+class THotKeyList : public TRowList<THotKeyRow> {
+ public:
+  THotKeyList() : TRowList(kHotKeyColumnWidths) {}
+
+  // The rows of the registered hot keys.
   static THotKeyList FromEntries(const std::vector<THotKeyEntry>& entries);
   // The entries the rows describe; a row with an empty cell is left out.
   std::vector<THotKeyEntry> Entries() const;
@@ -103,39 +163,62 @@ class THotKeyList : public TEditedList {
   static const std::vector<std::string>& EditorEntries(int32_t column);
   static const std::vector<std::string>& EditorEntries(int32_t column, TLanguage language);
 
-  // A double click arms the selected row, or adds one when none is selected.
-  void DblClick();
-  void Press(int32_t x, int32_t y);
-  // Appends a row for the first command and opens its command editor; the pixels the list
-  // scrolls down by so the row shows.
-  int32_t Add();
-  TListChange Commit(const std::string& text);
+  TListRow Shown(size_t row) const override;
+  using TEditedList::Shown;
+  bool AnsiColumn(int32_t) const override { return false; }
+  const std::vector<std::string>* Choices(int32_t column) const override {
+    return &EditorEntries(column);
+  }
+  int32_t EditedChoice() const override;
+  std::string EditedText() const override { return std::string(); }
+  TListChange CommitChoice(int32_t choice) override;
+  // Every cell is a choice.
+  TListChange CommitText(const std::string&) override { return TListChange::kNone; }
+
+  // Opens the editor of the pressed column; no change by itself.
+  TListChange Press(int32_t x, int32_t y) override;
+  // Appends a row for the first command and opens its command editor; the row becomes a
+  // change of the hot keys once a cell is chosen.
+  TListChange Add() override;
+  TListChange Delete() override;
+  TListChange Clear() override;
 };
 
-// The title-format rows: group mark, kind caption and the text of a text item.
-class TFormatList : public TEditedList {
+// The title-format rows: group mark, kind and the text of a text item.
+class TFormatList : public TRowList<TFormatRow> {
  public:
-  TFormatList() : TEditedList(kFormatColumnWidths) {}
+  TFormatList() : TRowList(kFormatColumnWidths) {}
 
   static TFormatList FromListForm(const TListForm& form);
-  TListForm ToListForm() const { return BuildListForm(FormatRows(), Numbered); }
+  TListForm ToListForm() const { return BuildListForm(Rows, Numbered); }
 
   // CheckBoxFormNo: the track numbers are shown.
   bool Numbered = false;
 
-  void DblClick();
+  TListRow Shown(size_t row) const override;
+  using TEditedList::Shown;
+  bool AnsiColumn(int32_t column) const override;
+  // The kind column chooses from the kinds; the text column is free text.
+  const std::vector<std::string>* Choices(int32_t column) const override;
+  int32_t EditedChoice() const override;
+  std::string EditedText() const override;
+  // A kind that changes undoes the groups and empties the row's text.
+  TListChange CommitChoice(int32_t kind) override;
+  TListChange CommitText(const std::string& text) override;
+
   // A press on the armed row's mark column groups it; on the kind column, or on the text
   // column of a text row, it opens the column's editor.
-  TListChange Press(int32_t x, int32_t y);
-  TListChange Add();
-  TListChange Delete();
-  TListChange Clear();
+  TListChange Press(int32_t x, int32_t y) override;
+  TListChange Add() override;
+  TListChange Delete() override;
+  TListChange Clear() override;
+  std::vector<std::string> PresetCaptions() const override;
   // One of the three ready-made formats, by its menu tag.
-  TListChange Preset(size_t tag);
+  TListChange Preset(size_t tag) override;
+  bool Reorders() const override { return true; }
   // The selected row dropped onto the row target: above it moves in front, below it moves
   // behind; groups do not survive a move.
-  TListChange Move(int32_t target);
-  TListChange Commit(const std::string& text);
+  TListChange Move(int32_t target) override;
 
   // One piece of the sample line: UTF-8 captions, or the format's own bytes for a text item.
   struct TSamplePiece {
@@ -146,7 +229,6 @@ class TFormatList : public TEditedList {
   std::vector<TSamplePiece> Sample() const;
 
  private:
-  std::vector<TFormatRow> FormatRows() const;
   bool IsMarked(int32_t row) const;
   void ClearMarks();
 };

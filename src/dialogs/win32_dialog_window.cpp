@@ -6,8 +6,9 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <iterator>
 
-#include "platform/win32_ui_ports.h"
+#include "platform/win32_text.h"
 
 namespace varimo {
 namespace {
@@ -105,19 +106,6 @@ bool HasFace(const std::wstring& face) {
   return found;
 }
 
-std::optional<std::string> AnsiIfExact(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  BOOL lossy = FALSE;
-  const int length =
-      WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
-                          nullptr, 0, nullptr, &lossy);
-  std::string ansi(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
-                      ansi.data(), length, nullptr, &lossy);
-  if (lossy) return std::nullopt;
-  return ansi;
-}
-
 SIZE TextSize(HWND window, HFONT font, const std::wstring& text) {
   SIZE size = {0, 0};
   HDC dc = GetDC(window);
@@ -126,6 +114,56 @@ SIZE TextSize(HWND window, HFONT font, const std::wstring& text) {
   SelectObject(dc, old);
   ReleaseDC(window, dc);
   return size;
+}
+
+// How a control of each kind is made: its window class, its styles beyond WS_CHILD |
+// WS_VISIBLE, and how far a drop-down reaches below its closed height. Pages are child
+// dialogs (CreatePage) instead.
+struct TControlClass {
+  TControlKind Kind;
+  const wchar_t* ClassName;
+  DWORD Style;
+  DWORD ExStyle;
+  int32_t DropDownHeight;
+};
+constexpr DWORD kReadOnlyEditStyle = ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP;
+constexpr DWORD kMemoStyle = ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
+constexpr DWORD kListViewStyle =
+    LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_CLIPSIBLINGS;
+constexpr DWORD kDropDownStyle =
+    CBS_DROPDOWN | CBS_AUTOHSCROLL | CBS_SORT | WS_VSCROLL | WS_TABSTOP;
+// clang-format off
+constexpr TControlClass kControlClasses[] = {
+    {TControlKind::kTabs,            WC_TABCONTROLW,  WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH, 0, 0},
+    {TControlKind::kButton,          L"BUTTON",       BS_PUSHBUTTON | WS_TABSTOP,                    0, 0},
+    {TControlKind::kDefaultButton,   L"BUTTON",       BS_DEFPUSHBUTTON | WS_TABSTOP,                 0, 0},
+    {TControlKind::kCheckBox,        L"BUTTON",       BS_AUTOCHECKBOX | WS_TABSTOP,                  0, 0},
+    {TControlKind::kHeadingCheckBox, L"BUTTON",       BS_AUTOCHECKBOX | WS_TABSTOP,                  0, 0},
+    // Its frame stays off the heading check box laid over it.
+    {TControlKind::kGroupBox,        L"BUTTON",       BS_GROUPBOX | WS_CLIPSIBLINGS,                 0, 0},
+    {TControlKind::kLabel,           L"STATIC",       SS_LEFT | SS_NOPREFIX,                         0, 0},
+    {TControlKind::kLink,            L"STATIC",       SS_LEFT | SS_NOPREFIX | SS_NOTIFY | SS_PATHELLIPSIS, 0, 0},
+    {TControlKind::kPanel,           L"STATIC",       SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX,      WS_EX_STATICEDGE, 0},
+    {TControlKind::kSamplePanel,     L"STATIC",       SS_NOPREFIX,                                   0, 0},
+    {TControlKind::kReadOnlyEdit,    L"EDIT",         kReadOnlyEditStyle,                            WS_EX_CLIENTEDGE, 0},
+    {TControlKind::kLabeledEdit,     L"EDIT",         kReadOnlyEditStyle,                            WS_EX_CLIENTEDGE, 0},
+    {TControlKind::kUpDownEdit,      L"EDIT",         kReadOnlyEditStyle,                            WS_EX_CLIENTEDGE, 0},
+    {TControlKind::kTextEdit,        L"EDIT",         ES_AUTOHSCROLL | WS_TABSTOP,                   WS_EX_CLIENTEDGE, 0},
+    {TControlKind::kDropDownList,    L"COMBOBOX",     CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,    0, kDropDownHeight},
+    {TControlKind::kDropDown,        L"COMBOBOX",     kDropDownStyle,                                0, kDropDownHeight},
+    {TControlKind::kListView,        WC_LISTVIEWW,    kListViewStyle,                                WS_EX_CLIENTEDGE, 0},
+    {TControlKind::kRichEdit,        RICHEDIT_CLASSW, ES_READONLY | ES_AUTOHSCROLL,                  0, 0},
+    {TControlKind::kMemo,            L"EDIT",         kMemoStyle,                                    0, 0},
+    {TControlKind::kScrollMemo,      L"EDIT",         kMemoStyle | WS_VSCROLL | WS_TABSTOP,          WS_EX_CLIENTEDGE, 0},
+};
+// clang-format on
+
+// Every kind but the page has its row.
+const TControlClass& ClassOf(TControlKind kind) {
+  const TControlClass* found =
+      std::find_if(std::begin(kControlClasses), std::end(kControlClasses),
+                   [kind](const TControlClass& c) { return c.Kind == kind; });
+  return found != std::end(kControlClasses) ? *found : ClassOf(TControlKind::kLabel);
 }
 
 BOOL CALLBACK DisableIfShown(HWND window, LPARAM collect) {
@@ -137,35 +175,6 @@ BOOL CALLBACK DisableIfShown(HWND window, LPARAM collect) {
 }
 
 }  // namespace
-
-std::wstring WideFromAnsi(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  const int length =
-      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
-}
-
-std::string AnsiFromWide(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-  std::string ansi(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), length,
-                      nullptr, nullptr);
-  return ansi;
-}
-
-std::optional<std::string> AnsiPathFromWide(const std::wstring& path) {
-  if (std::optional<std::string> exact = AnsiIfExact(path)) return exact;
-  std::wstring shortPath(MAX_PATH, L'\0');
-  const DWORD length =
-      GetShortPathNameW(path.c_str(), shortPath.data(), static_cast<DWORD>(shortPath.size()));
-  if (length == 0 || length >= shortPath.size()) return std::nullopt;
-  shortPath.resize(length);
-  return AnsiIfExact(shortPath);
-}
 
 std::wstring DialogFace(const std::vector<std::wstring>& designed) {
   std::vector<std::wstring> faces = designed;
@@ -305,11 +314,7 @@ void TWin32Dialog::SetText(int32_t id, const std::wstring& text) {
   TWindowHandle control = Control(id);
   if (control == nullptr) return;
   // Setting the same text again would only flicker.
-  const int length = GetWindowTextLengthW(ToWindow(control));
-  std::wstring current(static_cast<size_t>(length) + 1, L'\0');
-  GetWindowTextW(ToWindow(control), current.data(), length + 1);
-  current.resize(static_cast<size_t>(std::max(length, 0)));
-  if (current != text) SetWindowTextW(ToWindow(control), text.c_str());
+  if (WindowText(control) != text) SetWindowTextW(ToWindow(control), text.c_str());
 }
 
 void TWin32Dialog::SetEnabled(int32_t id, bool enabled) {
@@ -323,93 +328,20 @@ void TWin32Dialog::CreateControl(const TControlSpec& control, TControlRect rect,
   HFONT font =
       static_cast<HFONT>(fonts.Get(control.FontHeight != 0 ? control.FontHeight : kDialogFontHeight,
                                    control.Bold, control.Kind == TControlKind::kLink));
-  const wchar_t* className = L"STATIC";
-  DWORD style = WS_CHILD | WS_VISIBLE;
-  DWORD exStyle = 0;
-  int32_t height = rect.Height;
-  switch (control.Kind) {
-    case TControlKind::kPage: {
-      HWND page = ToWindow(CreatePage(rect));
-      controls_[control.Id] = page;
-      return;
-    }
-    case TControlKind::kTabs:
-      className = WC_TABCONTROLW;
-      style |= WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH;
-      break;
-    case TControlKind::kButton:
-      className = L"BUTTON";
-      style |= BS_PUSHBUTTON | WS_TABSTOP;
-      break;
-    case TControlKind::kDefaultButton:
-      className = L"BUTTON";
-      style |= BS_DEFPUSHBUTTON | WS_TABSTOP;
-      break;
-    case TControlKind::kCheckBox:
-    case TControlKind::kHeadingCheckBox:
-      className = L"BUTTON";
-      style |= BS_AUTOCHECKBOX | WS_TABSTOP;
-      break;
-    case TControlKind::kGroupBox:
-      className = L"BUTTON";
-      // Its frame stays off the heading check box laid over it.
-      style |= BS_GROUPBOX | WS_CLIPSIBLINGS;
-      break;
-    case TControlKind::kLabel: style |= SS_LEFT | SS_NOPREFIX; break;
-    case TControlKind::kLink: style |= SS_LEFT | SS_NOPREFIX | SS_NOTIFY | SS_PATHELLIPSIS; break;
-    case TControlKind::kPanel:
-      style |= SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX;
-      exStyle |= WS_EX_STATICEDGE;
-      break;
-    case TControlKind::kSamplePanel: style |= SS_NOPREFIX; break;
-    case TControlKind::kReadOnlyEdit:
-    case TControlKind::kLabeledEdit:
-    case TControlKind::kUpDownEdit:
-      className = L"EDIT";
-      style |= ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP;
-      exStyle |= WS_EX_CLIENTEDGE;
-      break;
-    case TControlKind::kTextEdit:
-      className = L"EDIT";
-      style |= ES_AUTOHSCROLL | WS_TABSTOP;
-      exStyle |= WS_EX_CLIENTEDGE;
-      break;
-    case TControlKind::kDropDownList:
-      className = L"COMBOBOX";
-      style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
-      height += kDropDownHeight;
-      break;
-    case TControlKind::kDropDown:
-      className = L"COMBOBOX";
-      style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | CBS_SORT | WS_VSCROLL | WS_TABSTOP;
-      height += kDropDownHeight;
-      break;
-    case TControlKind::kListView:
-      className = WC_LISTVIEWW;
-      style |= LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_CLIPSIBLINGS;
-      exStyle |= WS_EX_CLIENTEDGE;
-      break;
-    case TControlKind::kRichEdit:
-      if (richEditLibrary_ == nullptr) richEditLibrary_ = LoadLibraryW(L"riched20.dll");
-      className = RICHEDIT_CLASSW;
-      style |= ES_READONLY | ES_AUTOHSCROLL;
-      break;
-    case TControlKind::kMemo:
-      className = L"EDIT";
-      style |= ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
-      break;
-    case TControlKind::kScrollMemo:
-      className = L"EDIT";
-      style |=
-          ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP;
-      exStyle |= WS_EX_CLIENTEDGE;
-      break;
+  if (control.Kind == TControlKind::kPage) {
+    controls_[control.Id] = CreatePage(rect);
+    return;
   }
+  if (control.Kind == TControlKind::kRichEdit && richEditLibrary_ == nullptr) {
+    richEditLibrary_ = LoadLibraryW(L"riched20.dll");
+  }
+  const TControlClass& made = ClassOf(control.Kind);
   if (control.Kind == TControlKind::kLabel && rect.Width == 0) {
     rect.Width = TextSize(parent, font, caption).cx + 2;
   }
   HWND window = CreateWindowExW(
-      exStyle, className, caption.c_str(), style, rect.Left, rect.Top, rect.Width, height, parent,
+      made.ExStyle, made.ClassName, caption.c_str(), WS_CHILD | WS_VISIBLE | made.Style, rect.Left,
+      rect.Top, rect.Width, rect.Height + made.DropDownHeight, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id)), ThisModule(), nullptr);
   if (window == nullptr) return;
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

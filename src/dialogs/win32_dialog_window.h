@@ -1,8 +1,8 @@
 #pragma once
 // What both dialogs share on the system: a modal dialog window with a client area of a
 // fixed size, its controls made from a layout table, the fonts they use (a Japanese-capable
-// face where the designed one is missing), their colours, and the conversions between the
-// system's wide characters and the ANSI texts the settings and tags hold.
+// face where the designed one is missing) and their colours. The dialogs' texts convert
+// through platform/win32_text.h.
 
 #include <cstdint>
 #include <map>
@@ -12,20 +12,12 @@
 
 #include "dialogs/dialog_layout.h"
 #include "platform/ports.h"
+#include "platform/win32_text.h"
 
 namespace varimo {
 
 using TWindowHandle = void*;  // HWND
 using TFontHandle = void*;    // HFONT
-
-// Texts of the ANSI code page, as the settings, tags and file names hold them. Numbers
-// shown in the dialogs take WideFromAnsi(std::to_string(n)): std::to_wstring formats with
-// swprintf, which would bring the C runtime's formatted printing into the DLL.
-std::wstring WideFromAnsi(const std::string& text);
-std::string AnsiFromWide(const std::wstring& text);
-// A path the ANSI functions can open: the path itself when the code page holds every
-// character of it, else its short form; nothing when neither converts.
-std::optional<std::string> AnsiPathFromWide(const std::wstring& path);
 
 // The first of the faces the system has, then the Japanese-capable faces current systems
 // and Wine bring; the designed face when none is found, for the system to substitute.

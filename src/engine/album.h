@@ -35,6 +35,14 @@ struct TAlbumState {
   bool SavedStatePending = true;
 };
 
+inline int32_t TrackCount(const TAlbumState& album) {
+  return static_cast<int32_t>(album.Tracks.size());
+}
+// The index is one of the album's tracks.
+inline bool NamesTrack(const TAlbumState& album, int32_t index) {
+  return index >= 0 && index < TrackCount(album);
+}
+
 // What the build needs from the settings; read through callbacks so that the exclusion
 // string is read only by the first build.
 struct TAlbumSettings {

@@ -11,9 +11,6 @@
 namespace varimo {
 namespace {
 
-int32_t TrackCount(const TAlbumState& album) {
-  return static_cast<int32_t>(album.Tracks.size());
-}
 
 int64_t EndMS(const TTrackItem& track) {
   return int64_t{track.StartMS} + track.LengthMS;

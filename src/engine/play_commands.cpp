@@ -6,14 +6,6 @@
 namespace varimo {
 namespace {
 
-int32_t TrackCount(const TAlbumState& album) {
-  return static_cast<int32_t>(album.Tracks.size());
-}
-
-bool NamesTrack(const TAlbumState& album, int32_t index) {
-  return index >= 0 && index < TrackCount(album);
-}
-
 bool IsShuffleAll(int32_t mode) {
   return mode == kModeShuffleAll || mode == kModeShuffleAllPending;
 }

@@ -33,10 +33,6 @@ bool HostPlaying(const TVarimo& varimo) {
   return varimo.Play.HostState == kHostPlaying;
 }
 
-bool CurrentNamesTrack(const TAlbumState& album) {
-  return album.CurrentIndex >= 0 && album.CurrentIndex < static_cast<int32_t>(album.Tracks.size());
-}
-
 void RunRepeating(TVarimo& varimo, TPorts& ports, int32_t code) {
   IHost& host = ports.Host;
   switch (code) {
@@ -70,7 +66,7 @@ void RunCommand(TVarimo& varimo, TPorts& ports, int32_t code) {
     case kHotKeyPlayStop:
       if (HostPlaying(varimo)) {
         host.Stop();
-      } else if (CurrentNamesTrack(album)) {
+      } else if (NamesTrack(album, album.CurrentIndex)) {
         PlayTrack(varimo, ports, false);
       } else {
         host.Play();

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32_text.h"
+
 namespace varimo {
 namespace {
 
@@ -99,15 +101,6 @@ size_t BuildMenu(HMENU menu, const std::vector<TMenuItem>& items, size_t first) 
 }
 
 }  // namespace
-
-std::wstring WideFromUtf8(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  const int length =
-      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
-}
 
 void Win32Keyboard::KeyUp(int32_t virtualKey, bool mappedScanCode) {
   const BYTE key = static_cast<BYTE>(virtualKey);

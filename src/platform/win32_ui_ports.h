@@ -57,7 +57,4 @@ class Win32MessageBox {
   TWindowGetter owner_;
 };
 
-// UTF-8 to the system's wide characters, for the captions the plug-in itself writes.
-std::wstring WideFromUtf8(const std::string& text);
-
 }  // namespace varimo

@@ -125,12 +125,9 @@ TListForm DefaultListForm() {
 TListForm BuildListForm(const std::vector<TFormatRow>& rows, bool showNumbers) {
   TListForm form;
   for (const TFormatRow& row : rows) {
-    auto caption = std::find_if(kFormatKindCaptions.begin(), kFormatKindCaptions.end(),
-                                [&](TCaption c) { return IsCaptionText(c, row.KindCaption); });
-    if (caption == kFormatKindCaptions.end()) continue;
-    int32_t kind = static_cast<int32_t>(caption - kFormatKindCaptions.begin());
-    int32_t group = row.Mark == kFormatGroupMark ? kFormatGroupCode : 0;
-    form.Items.push_back({kind == kFormatText ? row.Text : std::string(), group + kind});
+    if (row.Kind < 0 || row.Kind >= kFormatKindCount) continue;
+    const int32_t group = row.Grouped ? kFormatGroupCode : 0;
+    form.Items.push_back({row.Kind == kFormatText ? row.Text : std::string(), group + row.Kind});
   }
   form.FormatHeader = MakeFormatHeader(form.Items, showNumbers);
   return form;

@@ -85,13 +85,15 @@ std::vector<std::string> FormatKindTexts();
 // The group mark of a row of the dialog's format list.
 constexpr std::string_view kFormatGroupMark = " *";
 
-// One row of the dialog's format list, its cells as shown.
+// One row of the dialog's format list: inside an omit group (the list marks it with
+// kFormatGroupMark), its kind and the literal text of a text item.
 struct TFormatRow {
-  std::string Mark;         // kFormatGroupMark inside an omit group, else empty
-  std::string KindCaption;  // the text of one of kFormatKindCaptions, in either language
-  std::string Text;         // the literal text of a text item
+  bool Grouped = false;
+  int32_t Kind = kFormatText;
+  std::string Text;
 };
-// The format the rows describe. A row whose kind caption is unknown is left out.
+// The format the rows describe. A row of no known kind is left out; only text items keep
+// their text.
 TListForm BuildListForm(const std::vector<TFormatRow>& rows, bool showNumbers);
 
 }  // namespace varimo

@@ -14,10 +14,6 @@ namespace {
 constexpr uint32_t kSkipSettleMS = 100;
 constexpr char kCarriageReturn = '\r';
 
-int32_t TrackCount(const TAlbumState& album) {
-  return static_cast<int32_t>(album.Tracks.size());
-}
-
 bool MoveSelectionUp(TWindowState& window) {
   if (window.SelectedIndex == 0) return false;
   window.SelectedIndex = window.SelectedIndex == -1 ? 0 : window.SelectedIndex - 1;

@@ -20,14 +20,6 @@ constexpr int32_t kPressedThumb = 9;
 // The host's playlist editor opens its add-file dialog on this key.
 constexpr int32_t kAddFileKey = 76;
 
-int32_t TrackCount(const TAlbumState& album) {
-  return static_cast<int32_t>(album.Tracks.size());
-}
-
-bool NamesTrack(const TAlbumState& album, int32_t index) {
-  return index >= 0 && index < TrackCount(album);
-}
-
 // The list row at window height y, counted from the first track; the settings keep the font
 // size at 6 or more, so rows always have a height.
 int32_t RowAt(const TVarimo& varimo, int32_t y) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/monitor.h"
+#include "platform/win32_window_object.h"
 #include "window/host_menu.h"
 #include "window/input.h"
 #include "window/mouse.h"
@@ -51,11 +52,7 @@ TKeyShift KeyShift() {
 }
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* window = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* window = WindowObject<Win32MainWindow>(hwnd, message, lParam);
   if (message == WM_NCDESTROY) SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
   intptr_t result = 0;
   // An exception cannot pass through the system's code that called this procedure; a

@@ -42,6 +42,11 @@ TEST(ListEditors, EnterCommitsAndEscCancelsUnlessShiftAltOrTheDropDownHoldThem) 
   EXPECT_EQ(EditorKeyAction(65, false, false), TEditorKey::kNone);
 }
 
+// The open editor takes the entry of the column's list with this caption, as a user picks it.
+TListChange Choose(TEditedList& list, int32_t column, const std::string& caption) {
+  return list.CommitChoice(EntryIndex(*list.Choices(column), caption));
+}
+
 THotKeyList TwoHotKeys() {
   return THotKeyList::FromEntries({{111, 3, 80}, {99, 1, 65}});
 }
@@ -65,8 +70,8 @@ TEST(HotKeyList, OnlyAPressNearTheTopOfTheArmedSelectedRowOpensAnEditor) {
   ASSERT_TRUE(list.Editor);
   EXPECT_EQ(list.Editor->Row, 1);
   EXPECT_EQ(list.Editor->Column, 1);
-  EXPECT_EQ(list.EditedCell(), "Alt");
-  EXPECT_EQ(EntryIndex(THotKeyList::EditorEntries(1), list.EditedCell()), 0);
+  EXPECT_EQ(list.Shown()[1][1], "Alt");
+  EXPECT_EQ(list.EditedChoice(), 0);
 }
 
 TEST(HotKeyList, CommittingTheSameTextChangesNothingAndEveryCloseForgetsTheArmedRow) {
@@ -74,28 +79,28 @@ TEST(HotKeyList, CommittingTheSameTextChangesNothingAndEveryCloseForgetsTheArmed
   list.Selected = 0;
   list.DblClick();
   list.Press(10, 3);
-  EXPECT_EQ(list.Commit(u8"*再生"), TListChange::kNone);
+  EXPECT_EQ(Choose(list, 0, u8"*再生"), TListChange::kNone);
   EXPECT_FALSE(list.Editor);
   EXPECT_EQ(list.Armed, -1);
-  EXPECT_EQ(list.Commit(u8"*停止"), TListChange::kNone) << "no editor is open";
+  EXPECT_EQ(Choose(list, 0, u8"*停止"), TListChange::kNone) << "no editor is open";
 
   list.DblClick();
   list.Press(220, 3);
   list.Cancel();
-  EXPECT_EQ(list.Rows[0][2], "P");
+  EXPECT_EQ(list.Shown()[0][2], "P");
   EXPECT_EQ(list.Armed, -1);
 
   list.DblClick();
   list.Press(220, 3);
-  EXPECT_EQ(list.Commit("Q"), TListChange::kHotKeys);
-  EXPECT_EQ(list.Rows[0][2], "Q");
+  EXPECT_EQ(Choose(list, 2, "Q"), TListChange::kHotKeys);
+  EXPECT_EQ(list.Shown()[0][2], "Q");
   EXPECT_EQ(list.Entries()[0].Key, 81);
 }
 
 TEST(HotKeyList, RowsStandForEntriesAndAnEntryTheListsLackKeepsItsNumber) {
   THotKeyList list = THotKeyList::FromEntries({{111, 3, 80, 5}, {300, 8, 96}});
   const std::vector<TListRow> expected = {{u8"*再生", "Ctrl+Alt", "P"}, {"#300", "#8", "#96"}};
-  EXPECT_EQ(list.Rows, expected);
+  EXPECT_EQ(list.Shown(), expected);
   const std::vector<THotKeyEntry> entries = list.Entries();
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(std::make_tuple(entries[0].Id, entries[0].Cmd, entries[0].Mod, entries[0].Key),
@@ -106,15 +111,16 @@ TEST(HotKeyList, RowsStandForEntriesAndAnEntryTheListsLackKeepsItsNumber) {
 
 TEST(HotKeyList, AddOpensTheCommandEditorOnANewRowThatIsKeptOnlyWhenComplete) {
   THotKeyList list = TwoHotKeys();
-  EXPECT_EQ(list.Add(), 34);
+  list.Add();
+  EXPECT_EQ(list.EditorRowTop(), 34);
   const TListRow added = {u8" ｱｸﾃｨﾌﾞ化", "", ""};
-  EXPECT_EQ(list.Rows.back(), added);
+  EXPECT_EQ(list.Shown().back(), added);
   EXPECT_EQ(list.Selected, 2);
   EXPECT_EQ(list.Armed, 2);
   ASSERT_TRUE(list.Editor);
   EXPECT_EQ(list.Editor->Row, 2);
   EXPECT_EQ(list.Editor->Column, 0);
-  EXPECT_EQ(list.Commit(u8"*再生"), TListChange::kHotKeys);
+  EXPECT_EQ(Choose(list, 0, u8"*再生"), TListChange::kHotKeys);
   EXPECT_EQ(list.Entries().size(), 2u) << "no modifier and no key yet";
 
   list.Selected = -1;
@@ -127,7 +133,23 @@ TEST(HotKeyList, AddOpensTheCommandEditorOnANewRowThatIsKeptOnlyWhenComplete) {
   EXPECT_TRUE(list.Rows.empty());
 }
 
-TFormatList Rows(std::vector<TListRow> rows) {
+TEST(HotKeyList, EveryEntryOfEveryColumnIsAValueThatShowsAndReopensAsThatEntry) {
+  for (int32_t column = 0; column < 3; ++column) {
+    const std::vector<std::string>& entries = THotKeyList::EditorEntries(column);
+    for (size_t entry = 0; entry < entries.size(); ++entry) {
+      THotKeyList list = THotKeyList::FromEntries({{-1, 111, 3, 80}});
+      list.Editor = TOpenEditor{0, column};
+      list.CommitChoice(static_cast<int32_t>(entry));
+      EXPECT_EQ(list.Shown()[0][static_cast<size_t>(column)], entries[entry]);
+      list.Editor = TOpenEditor{0, column};
+      EXPECT_EQ(list.EditedChoice(), static_cast<int32_t>(entry)) << column << " " << entry;
+      EXPECT_EQ(THotKeyList::FromEntries(list.Entries()).Shown(), list.Shown())
+          << "a complete row survives Apply";
+    }
+  }
+}
+
+TFormatList Rows(std::vector<TFormatRow> rows) {
   TFormatList list;
   list.Rows = std::move(rows);
   return list;
@@ -142,13 +164,16 @@ TListChange PressMark(TFormatList& list, int32_t row) {
 
 std::vector<std::string> Marks(const TFormatList& list) {
   std::vector<std::string> marks;
-  for (const TListRow& row : list.Rows) marks.push_back(row[0]);
+  for (const TListRow& row : list.Shown()) marks.push_back(row[0]);
   return marks;
 }
 
 TEST(FormatList, AGroupStartsAtAnArtistAndGrowsThroughTheTextRowsBesideIt) {
-  TFormatList list = Rows(
-      {{"", kText, "["}, {"", kArtist, ""}, {"", kText, "]"}, {"", kTitle, ""}, {"", kText, "!"}});
+  TFormatList list = Rows({{false, kFormatText, "["},
+                           {false, kFormatArtist, ""},
+                           {false, kFormatText, "]"},
+                           {false, kFormatTitle, ""},
+                           {false, kFormatText, "!"}});
   EXPECT_EQ(PressMark(list, 0), TListChange::kNone) << "no marked neighbour";
   EXPECT_EQ(PressMark(list, 3), TListChange::kNone) << "a title never joins";
   EXPECT_EQ(PressMark(list, 1), TListChange::kFormat);
@@ -164,7 +189,8 @@ TEST(FormatList, AGroupStartsAtAnArtistAndGrowsThroughTheTextRowsBesideIt) {
 }
 
 TEST(FormatList, TheKindAndTextColumnsOpenTheirEditorsAndAKindChangeUndoesGroups) {
-  TFormatList list = Rows({{kMark, kArtist, ""}, {kMark, kText, " - "}, {"", kTitle, ""}});
+  TFormatList list =
+      Rows({{true, kFormatArtist, ""}, {true, kFormatText, " - "}, {false, kFormatTitle, ""}});
   list.Selected = 2;
   list.DblClick();
   list.Press(100, 4);
@@ -174,7 +200,7 @@ TEST(FormatList, TheKindAndTextColumnsOpenTheirEditorsAndAKindChangeUndoesGroups
   list.Press(100, 4);
   ASSERT_TRUE(list.Editor);
   EXPECT_EQ(list.Editor->Column, 2);
-  EXPECT_EQ(list.Commit(" / "), TListChange::kFormat);
+  EXPECT_EQ(list.CommitText(" / "), TListChange::kFormat);
   EXPECT_EQ(Marks(list), (std::vector<std::string>{kMark, kMark, ""}))
       << "a text edit keeps groups";
 
@@ -182,12 +208,12 @@ TEST(FormatList, TheKindAndTextColumnsOpenTheirEditorsAndAKindChangeUndoesGroups
   list.Press(30, 4);
   ASSERT_TRUE(list.Editor);
   EXPECT_EQ(list.Editor->Column, 1);
-  EXPECT_EQ(list.Commit(kText), TListChange::kNone);
+  EXPECT_EQ(Choose(list, 1, kText), TListChange::kNone);
   list.DblClick();
   list.Press(30, 4);
-  EXPECT_EQ(list.Commit(kTitle), TListChange::kFormat);
+  EXPECT_EQ(Choose(list, 1, kTitle), TListChange::kFormat);
   const std::vector<TListRow> expected = {{"", kArtist, ""}, {"", kTitle, ""}, {"", kTitle, ""}};
-  EXPECT_EQ(list.Rows, expected);
+  EXPECT_EQ(list.Shown(), expected);
 }
 
 TEST(FormatList, ADraggedRowLandsInFrontOfARowAboveAndBehindARowBelow) {
@@ -205,21 +231,23 @@ TEST(FormatList, ADraggedRowLandsInFrontOfARowAboveAndBehindARowBelow) {
   };
   // clang-format on
   for (const Case& c : cases) {
-    TFormatList list =
-        Rows({{kMark, kText, "a"}, {kMark, kText, "b"}, {"", kText, "c"}, {"", kText, "d"}});
+    TFormatList list = Rows({{true, kFormatText, "a"},
+                             {true, kFormatText, "b"},
+                             {false, kFormatText, "c"},
+                             {false, kFormatText, "d"}});
     list.Selected = c.selected;
     EXPECT_EQ(list.Move(c.target), TListChange::kFormat);
     std::vector<std::string> order;
-    for (const TListRow& row : list.Rows) order.push_back(row[2]);
+    for (const TListRow& row : list.Shown()) order.push_back(row[2]);
     EXPECT_EQ(order, c.order) << c.selected << " onto " << c.target;
     EXPECT_EQ(list.Selected, c.selectedAfter);
     EXPECT_EQ(Marks(list), (std::vector<std::string>(4, "")));
   }
-  TFormatList list = Rows({{kMark, kArtist, ""}, {"", kTitle, ""}});
+  TFormatList list = Rows({{true, kFormatArtist, ""}, {false, kFormatTitle, ""}});
   list.Selected = 0;
   EXPECT_EQ(list.Move(0), TListChange::kNone) << "onto itself";
   EXPECT_EQ(list.Move(2), TListChange::kNone) << "outside any row";
-  EXPECT_EQ(list.Rows[0][0], kMark);
+  EXPECT_EQ(list.Shown()[0][0], kMark);
 }
 
 std::string SampleText(const TFormatList& list) {
@@ -230,7 +258,7 @@ std::string SampleText(const TFormatList& list) {
 
 TEST(FormatList, EachPresetsCaptionIsTheSampleItsRowsProduce) {
   for (size_t tag = 0; tag < FormatPresets().size(); ++tag) {
-    TFormatList list = Rows({{"", kTitle, ""}});
+    TFormatList list = Rows({{false, kFormatTitle, ""}});
     EXPECT_EQ(list.Preset(tag), TListChange::kFormat);
     EXPECT_EQ(SampleText(list), Caption(FormatPresets()[tag].Caption));
     EXPECT_EQ(list.Rows.size(), tag + 3);
@@ -249,7 +277,7 @@ TEST(FormatList, EachPresetsCaptionIsTheSampleItsRowsProduce) {
 
 TEST(FormatList, TheSampleColoursTheNumberGroupsFieldsAndTexts) {
   TFormatList list = TFormatList::FromListForm(DefaultListForm());
-  list.Rows.push_back({"", kText, "!"});
+  list.Rows.push_back({false, kFormatText, "!"});
   const std::vector<TFormatList::TSamplePiece> pieces = list.Sample();
   // clang-format off
   const std::vector<std::tuple<std::string, bool, uint32_t>> expected = {
@@ -276,7 +304,7 @@ TEST(FormatList, RowsShowTheStoredFormatAndTurnBackIntoIt) {
                                           {"", kTitle, ""},
                                           {"", u8"ﾌｧｲﾙ名", ""},
                                           {"", u8"ﾌｧｲﾙ名", ""}};
-  EXPECT_EQ(list.Rows, expected);
+  EXPECT_EQ(list.Shown(), expected);
   EXPECT_TRUE(list.Numbered);
   const TListForm back = list.ToListForm();
   EXPECT_EQ(back.FormatHeader, 11);
@@ -286,48 +314,37 @@ TEST(FormatList, RowsShowTheStoredFormatAndTurnBackIntoIt) {
   EXPECT_EQ(back.Items[2].Text, "") << "only text items keep a text";
 }
 
-// Rows filled before Apply switched the language turn into the same entries and format after
-// it, and the English lists and presets work alike.
-TEST(ListEditorsInEnglish, RowsOfEitherLanguageTurnIntoTheSameSettings) {
-  THotKeyList japanese = THotKeyList::FromEntries({{111, 3, 80, 5}, {16, 1, 37}});
+// The lists show their rows in the language in force and turn into the same settings in
+// either, and the English presets' samples are their captions.
+TEST(ListEditorsInEnglish, RowsShowInTheLanguageInForceAndKeepTheirSettings) {
   TListForm form;
   form.FormatHeader = 21;
   form.Items = {{"", 11}, {" - ", 10}, {"", 2}};
-  const TFormatList japaneseFormat = TFormatList::FromListForm(form);
   SetCaptionLanguage(TLanguage::kEnglish);
   THotKeyList english = THotKeyList::FromEntries({{111, 3, 80, 5}, {16, 1, 37}});
   const std::vector<TListRow> expected = {{"*Play", "Ctrl+Alt", "P"},
                                           {" Next track", "Alt", u8"←"}};
-  EXPECT_EQ(english.Rows, expected);
-  for (const THotKeyList* list : {&japanese, &english}) {
-    const std::vector<THotKeyEntry> entries = list->Entries();
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(std::make_tuple(entries[0].Cmd, entries[0].Mod, entries[0].Key),
-              std::make_tuple(111, 3, 80));
-    EXPECT_EQ(std::make_tuple(entries[1].Cmd, entries[1].Mod, entries[1].Key),
-              std::make_tuple(16, 1, 37));
-  }
+  EXPECT_EQ(english.Shown(), expected);
+  const std::vector<THotKeyEntry> entries = english.Entries();
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(std::make_tuple(entries[0].Cmd, entries[0].Mod, entries[0].Key),
+            std::make_tuple(111, 3, 80));
+  EXPECT_EQ(std::make_tuple(entries[1].Cmd, entries[1].Mod, entries[1].Key),
+            std::make_tuple(16, 1, 37));
   const TFormatList englishFormat = TFormatList::FromListForm(form);
   EXPECT_EQ(
-      englishFormat.Rows,
+      englishFormat.Shown(),
       (std::vector<TListRow>{{kMark, "Artist", ""}, {kMark, "Text", " - "}, {"", "Title", ""}}));
-  for (const TFormatList* list : {&japaneseFormat, &englishFormat}) {
-    std::vector<int32_t> codes;
-    for (const TFormatItem& item : list->ToListForm().Items) codes.push_back(item.Code);
-    EXPECT_EQ(codes, (std::vector<int32_t>{11, 10, 2}));
-  }
-  TFormatList grouped = TFormatList::FromListForm({});
-  grouped.Rows = {{"", "Artist", ""}};
-  grouped.Selected = 0;
-  grouped.Armed = 0;
-  EXPECT_EQ(grouped.Press(5, 3), TListChange::kFormat) << "an English artist starts a group";
-  EXPECT_EQ(grouped.Rows[0][0], kMark);
+  std::vector<int32_t> codes;
+  for (const TFormatItem& item : englishFormat.ToListForm().Items) codes.push_back(item.Code);
+  EXPECT_EQ(codes, (std::vector<int32_t>{11, 10, 2}));
   for (size_t tag = 0; tag < FormatPresets().size(); ++tag) {
     TFormatList list;
     list.Preset(tag);
     EXPECT_EQ(SampleText(list), Caption(FormatPresets()[tag].Caption, TLanguage::kEnglish));
   }
   SetCaptionLanguage(TLanguage::kJapanese);
+  EXPECT_EQ(english.Shown(0), (TListRow{u8"*再生", "Ctrl+Alt", "P"})) << "the same row, shown anew";
 }
 
 // No text of one language names another entry in the other: a cell reads the same in both.

@@ -64,7 +64,7 @@ TEST_F(OptionsApplyTest, EveryControlReachesTheWindowTheTimerAndTheFile) {
     m.CheckBoxHotKeyClick(true);
     m.HotKeyList = THotKeyList::FromEntries({{111, 3, 80}, {12, 2, 65}});
     m.HotKeyList.Add();
-    m.Take(m.HotKeyList.Commit(u8"*再生"));
+    m.Take(m.HotKeyList.CommitChoice(EntryIndex(THotKeyList::EditorEntries(0), u8"*再生")));
     m.MP3on3Path = "C:\\Tools\\MP3on3.exe";
     m.FontName = "Arial";
     m.UpDownClick(m.FontSize, 14);

@@ -162,8 +162,7 @@ TEST(TitleFormatTest, RowsOfTheDialogBuildTheFormat) {
   for (const TFormatPreset& preset : FormatPresets()) {
     std::vector<TFormatRow> rows;
     for (const TPresetItem& item : preset.Items) {
-      rows.push_back({item.InGroup ? std::string(kFormatGroupMark) : std::string(),
-                      Caption(kFormatKindCaptions[item.Kind]), item.Text});
+      rows.push_back({item.InGroup, item.Kind, item.Text});
     }
     TListForm built = BuildListForm(rows, preset.ShowNumbers);
     TListForm direct = ListFormFromPreset(preset);
@@ -174,8 +173,8 @@ TEST(TitleFormatTest, RowsOfTheDialogBuildTheFormat) {
       EXPECT_EQ(built.Items[i].Text, direct.Items[i].Text) << Caption(preset.Caption);
     }
   }
-  TListForm odd =
-      BuildListForm({{"", "ﾌｧｲﾙ名", "ignored"}, {"?", "ﾃｷｽﾄ", "x"}, {" *", "nope", ""}}, false);
+  TListForm odd = BuildListForm(
+      {{false, kFormatFileName, "ignored"}, {false, kFormatText, "x"}, {true, 99, ""}}, false);
   ASSERT_EQ(odd.Items.size(), 2u);
   EXPECT_EQ(odd.Items[0].Code, 6);
   EXPECT_EQ(odd.Items[0].Text, "");

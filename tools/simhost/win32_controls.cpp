@@ -167,7 +167,7 @@ HWND FindControl(HWND dialog, const std::string& spec, std::string& error) {
   } else {
     std::string caption = spec.compare(0, 5, "text=") == 0 ? spec.substr(5) : spec;
     for (HWND control : controls) {
-      if (TextMatches(ControlText(control), caption) && pick(control)) return control;
+      if (TextMatches(WindowText(control), caption) && pick(control)) return control;
     }
   }
   if (hidden != nullptr) return hidden;
@@ -183,7 +183,7 @@ std::vector<std::string> DescribeControls(HWND dialog) {
     bool visible = IsWindowVisible(control);
     std::string line = (visible ? std::to_string(++order) : std::string("-")) + " " +
                        ClassNameOf(control) + " id=" + std::to_string(GetDlgCtrlID(control)) + " " +
-                       Quoted(ControlText(control)) + (visible ? "" : " hidden") +
+                       Quoted(WindowText(control)) + (visible ? "" : " hidden") +
                        (IsWindowEnabled(control) ? "" : " disabled") + " " +
                        RectWords(ScreenRect(control));
     if (IsButtonWithCheck(control)) line += " checked=" + CheckState(control);
@@ -221,7 +221,7 @@ std::vector<std::string> DescribeControls(HWND dialog) {
 bool ControlPropertyMatches(HWND control, const std::string& property, const std::string& want,
                             std::string& have, std::string& error) {
   if (property == "text") {
-    std::wstring text = ControlText(control);
+    std::wstring text = WindowText(control);
     have = Quoted(text);
     return TextMatches(text, want);
   }

@@ -28,7 +28,7 @@ bool IsMessageBox(HWND window) {
 
 std::wstring MessageBoxText(HWND window) {
   HWND text = GetDlgItem(window, kMessageBoxTextId);
-  return text != nullptr ? ControlText(text) : std::wstring();
+  return text != nullptr ? WindowText(text) : std::wstring();
 }
 
 std::vector<HWND> OpenDialogWindows() {

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "platform/win32_window_object.h"
+#include "win32_controls.h"
 #include "win32_text.h"
 
 namespace varimo {
@@ -94,16 +96,6 @@ void AddRow(HWND list, int row, const std::wstring& text, const std::wstring& co
   SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
 }
 
-std::wstring CellText(HWND list, int row, int column) {
-  wchar_t text[256] = {};
-  LVITEMW item = {};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = 255;
-  SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-  return text;
-}
-
 std::string Quoted(const std::wstring& text) {
   return "\"" + Utf8FromWide(text) + "\"";
 }
@@ -166,11 +158,7 @@ void SelfTestUi::OpenFileDialog(const std::string& folder) {
 }
 
 LRESULT CALLBACK SelfTestUi::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* ui = reinterpret_cast<SelfTestUi*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* ui = WindowObject<SelfTestUi>(window, message, lParam);
   if (ui == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case kOpenPopup: ui->ShowPopup(); return 0;
@@ -370,7 +358,7 @@ void SelfTestUi::DialogCommand(HWND dialog, int id, int code, HWND control) {
     note_("selftest dialog: check clicked, now " +
           std::to_string(SendMessageW(control, BM_GETCHECK, 0, 0)));
   } else if ((id == kIntervalEdit || id == kNameEdit) && code == EN_CHANGE) {
-    note_("selftest dialog: EN_CHANGE " + std::to_string(id) + " " + Quoted(ControlText(control)));
+    note_("selftest dialog: EN_CHANGE " + std::to_string(id) + " " + Quoted(WindowText(control)));
   } else if (id == kModeCombo && code == CBN_SELCHANGE) {
     int index = static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
     wchar_t entry[128] = {};
@@ -410,7 +398,7 @@ void SelfTestUi::OpenEditor(HWND list, int row, int column) {
   cell.left = column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
   SendMessageW(list, column == 0 ? LVM_GETITEMRECT : LVM_GETSUBITEMRECT, row,
                reinterpret_cast<LPARAM>(&cell));
-  editor_ = CreateWindowExW(0, WC_EDITW, CellText(list, row, column).c_str(),
+  editor_ = CreateWindowExW(0, WC_EDITW, ListCellText(list, row, column).c_str(),
                             WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, cell.left, cell.top,
                             cell.right - cell.left, cell.bottom - cell.top, list, nullptr,
                             instance_, nullptr);
@@ -452,7 +440,7 @@ void SelfTestUi::EndEditor(bool commit) {
   editor_ = nullptr;
   HWND list = GetParent(edit);
   if (commit) {
-    std::wstring text = ControlText(edit);
+    std::wstring text = WindowText(edit);
     LVITEMW item = {};
     item.iSubItem = editColumn_;
     item.pszText = &text[0];
@@ -477,8 +465,8 @@ void SelfTestUi::DropRow(HWND dialog) {
   dragRow_ = -1;
   note_("selftest dialog: row " + std::to_string(from) + " dropped on " + std::to_string(target));
   if (target < 0 || target == from) return;
-  std::wstring text = CellText(list, from, 0);
-  std::wstring code = CellText(list, from, 1);
+  std::wstring text = ListCellText(list, from, 0);
+  std::wstring code = ListCellText(list, from, 1);
   SendMessageW(list, LVM_DELETEITEM, from, 0);
   AddRow(list, target, text, code);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32_window_object.h"
 #include "win32_host_paint.h"
 
 namespace varimo {
@@ -244,11 +245,7 @@ void Win32SimHost::SetSkin(const std::string& directory, const std::string& name
 }
 
 LRESULT CALLBACK Win32SimHost::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* host = reinterpret_cast<Win32SimHost*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* host = WindowObject<Win32SimHost>(window, message, lParam);
   if (host == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   return host->HandleMessage(window, message, wParam, lParam);
 }

@@ -1,16 +1,17 @@
 #pragma once
 // Texts between scenario words (bytes: UTF-8, or the system's ANSI code page) and the
 // system's wide captions, so a script written in UTF-8 matches windows, menus and
-// controls created with either the W or the A functions.
+// controls created with either the W or the A functions. The conversions themselves, and
+// a control's text (WindowText), are the plug-in's own (platform/win32_text.h).
 
 #include <windows.h>
 
 #include <string>
 
+#include "platform/win32_text.h"
+
 namespace varimo {
 
-std::string Utf8FromWide(const std::wstring& text);
-std::string AnsiFromWide(const std::wstring& text);
 // A scenario word as the system's text: UTF-8 when the whole word is valid UTF-8,
 // else bytes in the ANSI code page (Shift-JIS file names from the environment).
 std::wstring WideFromWord(const std::string& word);
@@ -23,8 +24,6 @@ bool TextMatches(const std::wstring& caption, const std::string& word);
 
 // A window's stored caption without sending it a message (top-level windows).
 std::wstring StoredCaption(HWND window);
-// A control's text as its window procedure reports it (edits, combo boxes).
-std::wstring ControlText(HWND window);
 std::string ClassNameOf(HWND window);
 
 }  // namespace varimo
