@@ -81,6 +81,8 @@ const std::array<TCaptionRow, static_cast<size_t>(TCaption::kCount) - 1> kCaptio
     {TCaption::kNextKey,               u8"次の曲へ"},
     {TCaption::kVisibleKeyGroup,       u8"表示/非表示切り替え"},
     {TCaption::kVisibleKeyAlt,         u8"Alt +"},
+    {TCaption::kAlbumMemory,           u8"アルバムごとに除外を記憶"},
+    {TCaption::kAlbumResume,           u8"続きから再生"},
     {TCaption::kUseHotKeys,            u8"ﾎｯﾄｷｰを使用"},
     {TCaption::kHostMark,              u8"*"},
     {TCaption::kHostNote,              u8"はWinampに対しての操作"},

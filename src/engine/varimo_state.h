@@ -5,6 +5,7 @@
 
 #include "common/state.h"
 #include "engine/album.h"
+#include "engine/album_memory.h"
 #include "platform/files.h"
 #include "platform/host.h"
 #include "platform/ports.h"
@@ -24,6 +25,8 @@ struct TVarimo {
   TPlayState Play;
   THostWindows HostWindows;
   THotKeyState HotKeys;
+  // What is kept of the album files the host left (with the AlbumMemory option).
+  AlbumMemory Albums;
   // The host's program file; the settings and the help page live in its folder.
   std::string HostProgramPath;
   // The options are being applied; Apply never runs inside itself (from a message that its
@@ -46,6 +49,8 @@ struct TPorts {
   IHooks& Hooks;
   IMenus& Menus;
   IDialogs& Dialogs;
+  // The albums' store file; without it the albums' memory keeps nothing.
+  AlbumStoreFile* AlbumStore = nullptr;
 };
 
 }  // namespace varimo

@@ -167,4 +167,8 @@ bool IniFile::EraseSection(std::string_view section) {
   return Modify([&](TIniText& text) { return text.EraseSection(section); });
 }
 
+bool IniFile::EraseKey(std::string_view section, std::string_view key) {
+  return Modify([&](TIniText& text) { return text.EraseKey(section, key); });
+}
+
 }  // namespace varimo

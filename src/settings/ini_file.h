@@ -62,6 +62,7 @@ class IniFile {
   bool WriteChar(std::string_view section, std::string_view key, char value);
   bool WriteWrapped(std::string_view section, std::string_view key, std::string_view text);
   bool EraseSection(std::string_view section);
+  bool EraseKey(std::string_view section, std::string_view key);
 
  private:
   enum class LoadResult { kLoaded, kMissing, kUnreadable };

@@ -161,4 +161,15 @@ bool TIniText::EraseSection(std::string_view section) {
   return erased;
 }
 
+bool TIniText::EraseKey(std::string_view section, std::string_view key) {
+  size_t sectionLine = FindSection(section);
+  if (sectionLine == kNone) return false;
+  auto it = keys_.find(std::make_pair(sectionLine, FoldName(TrimBlanks(key))));
+  if (it == keys_.end()) return false;
+  const TLine& line = lines_[it->second];
+  bytes_.erase(line.Begin, line.Next - line.Begin);
+  Parse();
+  return true;
+}
+
 }  // namespace varimo

@@ -29,6 +29,8 @@ class TIniText {
   bool Set(std::string_view section, std::string_view key, std::string_view value);
   // Removes every section of that name: its section line and all lines up to the next section.
   bool EraseSection(std::string_view section);
+  // Removes the key's line from the first section of that name. True when the bytes changed.
+  bool EraseKey(std::string_view section, std::string_view key);
 
  private:
   enum class LineKind { kOther, kSection, kKey };

@@ -45,6 +45,9 @@ constexpr std::array<TSettingRow, kSettingRowCount> kRows = {{
     {kOption, "FontPitch",    &TOptionSettings::FontPitch,   0, 0, 9},
     // Opacity in percent; -1, or any number below 0, is off.
     {kOption, "Transparence", &TOptionSettings::Transparence, -1, 0, 100, TOutOfRange::kOffBelow},
+    // Later additions: a file from before them, or with them off, keeps its exact text.
+    {kOption, "AlbumMemory",  &TOptionSettings::AlbumMemory, false, TFlagWrite::kOnlyWhenOn},
+    {kOption, "AlbumResume",  &TOptionSettings::AlbumResume, false, TFlagWrite::kOnlyWhenOn},
     // A negative index would pass the album build's "below the track count" test.
     {kPlay,   "No",           &TPlaySettings::No,            0, 0},
     {kPlay,   "Mode",         &TPlaySettings::Mode,          kModeNormal},
@@ -153,7 +156,11 @@ void ReadValue(IniFile& ini, const TSettingRow& row, std::string& value) {
 }
 
 void WriteValue(IniFile& ini, const TSettingRow& row, bool value) {
-  ini.WriteBool(row.Section, row.Key, value);
+  if (!value && row.FlagWrite == TFlagWrite::kOnlyWhenOn) {
+    ini.EraseKey(row.Section, row.Key);
+  } else {
+    ini.WriteBool(row.Section, row.Key, value);
+  }
 }
 void WriteValue(IniFile& ini, const TSettingRow& row, int32_t value) {
   ini.WriteInteger(row.Section, row.Key, value);
@@ -211,6 +218,10 @@ std::string BesideHostProgram(std::string_view hostProgramPath, std::string_view
 
 std::string SettingsFilePath(std::string_view hostProgramPath) {
   return BesideHostProgram(hostProgramPath, "Plugins\\gen_Varimo.ini");
+}
+
+std::string AlbumStoreFilePath(std::string_view hostProgramPath) {
+  return BesideHostProgram(hostProgramPath, "Plugins\\gen_Varimo.albums");
 }
 
 TListForm ReadListForm(IniFile& ini) {

@@ -57,6 +57,10 @@ struct TOptionSettings {
   int32_t FontPitch = SettingDefault(&TOptionSettings::FontPitch);
   // Opacity in percent, -1 off.
   int32_t Transparence = SettingDefault(&TOptionSettings::Transparence);
+  // The exclusions, the current track and (with AlbumResume) the place in it are kept per
+  // album file, in a store of their own beside the settings file.
+  bool AlbumMemory = SettingDefault(&TOptionSettings::AlbumMemory);
+  bool AlbumResume = SettingDefault(&TOptionSettings::AlbumResume);
 };
 
 struct TPlaySettings {
@@ -92,6 +96,12 @@ using TSettingMember =
                  bool TOptionSettings::*, int32_t TOptionSettings::*, char TOptionSettings::*,
                  std::string TOptionSettings::*, int32_t TPlaySettings::*>;
 
+// How a write stores a flag's row.
+enum class TFlagWrite {
+  kAlways,     // "0" or "1"
+  kOnlyWhenOn,  // "1"; off, the key is removed, so a file that never had it stays as it was
+};
+
 // One key of the Winamp, Window, Option and Play sections: where the file keeps it, the setting
 // that holds it, its default and, for a number, the range a read brings it into, which is also
 // the range the options dialog offers.
@@ -104,10 +114,16 @@ struct TSettingRow {
   int32_t Min = INT32_MIN;
   int32_t Max = INT32_MAX;
   TOutOfRange OutOfRange = TOutOfRange::kClamp;
+  TFlagWrite FlagWrite = TFlagWrite::kAlways;
 
   template <typename Part>
-  constexpr TSettingRow(const char* section, const char* key, bool Part::*member, bool fallback)
-      : Section(section), Key(key), Member(member), Default(fallback ? 1 : 0) {}
+  constexpr TSettingRow(const char* section, const char* key, bool Part::*member, bool fallback,
+                        TFlagWrite flagWrite = TFlagWrite::kAlways)
+      : Section(section),
+        Key(key),
+        Member(member),
+        Default(fallback ? 1 : 0),
+        FlagWrite(flagWrite) {}
   template <typename Part>
   constexpr TSettingRow(const char* section, const char* key, char Part::*member, char fallback)
       : Section(section), Key(key), Member(member), Default(fallback) {}
@@ -129,7 +145,7 @@ struct TSettingRow {
 };
 
 // Every key of the four sections, in the order the writes put them into the file.
-constexpr size_t kSettingRowCount = 25;
+constexpr size_t kSettingRowCount = 27;
 extern const std::array<TSettingRow, kSettingRowCount> kSettingRows;
 
 // The row of a setting of the four parts.
@@ -164,6 +180,8 @@ constexpr int32_t kMaxHotKeys = 256;
 std::string BesideHostProgram(std::string_view hostProgramPath, std::string_view relative);
 // "Plugins\gen_Varimo.ini" in the folder of the host's program file.
 std::string SettingsFilePath(std::string_view hostProgramPath);
+// "Plugins\gen_Varimo.albums" beside it: the albums' store.
+std::string AlbumStoreFilePath(std::string_view hostProgramPath);
 
 // Every key except Window/Delete, in one load of the file. Values no dialog could have stored
 // are brought into their rows' ranges.
