@@ -47,7 +47,7 @@ struct SteadyRig {
   FakeView view{host, rig.Window};
   TPorts ports{host,      rig.Files,        rig.Ini,     rig.Window,   rig.Clock,
                view,      rig.Transparency, rig.Pointer, rig.Keyboard, rig.HotKeySystem,
-               rig.Hooks, rig.Menus,        rig.Dialogs};
+               rig.Hooks, rig.Menus,        rig.Dialogs,  &rig.AlbumStore};
 };
 
 // A tick that ended before following playback would measure nothing of interest.

@@ -85,6 +85,8 @@ const std::array<TCaptionRow, static_cast<size_t>(TCaption::kCount) - 1> kCaptio
     {TCaption::kNextKey,               u8"次の曲へ", u8"Next"},
     {TCaption::kVisibleKeyGroup,       u8"表示/非表示切り替え", u8"Show/hide window"},
     {TCaption::kVisibleKeyAlt,         u8"Alt +", u8"Alt +"},
+    {TCaption::kAlbumMemory,           u8"アルバムごとに除外を記憶", u8"Remember exclusions per album"},
+    {TCaption::kAlbumResume,           u8"続きから再生", u8"Resume where left off"},
     {TCaption::kUseHotKeys,            u8"ﾎｯﾄｷｰを使用", u8"Use hot keys"},
     {TCaption::kHostMark,              u8"*", u8"*"},
     {TCaption::kHostNote,              u8"はWinampに対しての操作", u8"acts on Winamp"},

@@ -101,6 +101,8 @@ enum class TCaption : int32_t {
   kNextKey,
   kVisibleKeyGroup,
   kVisibleKeyAlt,
+  kAlbumMemory,  // the exclusions and the current track kept per album file
+  kAlbumResume,  // enabled only with kAlbumMemory
   // Page "ﾎｯﾄｷｰ".
   kUseHotKeys,
   kHostMark,

@@ -61,6 +61,19 @@ void TOptionsModel::CheckBoxTransparenceClick(bool checked) {
   OnUpdate();
 }
 
+void TOptionsModel::CheckBoxAlbumMemoryClick(bool checked) {
+  AlbumMemory = checked;
+  OnUpdate();
+}
+
+void TOptionsModel::CheckBoxAlbumResumeClick(bool checked) {
+  // A disabled check box takes no clicks; one that reaches the model all the same is not
+  // taken either.
+  if (!AlbumResumeLook().Enabled) return;
+  AlbumResume = checked;
+  OnUpdate();
+}
+
 void TOptionsModel::CheckBoxHotKeyClick(bool checked) {
   HotKeyEnabled = checked;
   HotKeyList.Selected = -1;
@@ -166,6 +179,8 @@ TOptionsModel LoadOptionsModel(const TVarimo& varimo) {
   m.PrevKey = KeyPosition(kTrackKeyEntries, o.PrevKey);
   m.NextKey = KeyPosition(kTrackKeyEntries, o.NextKey);
   m.VisibleKey = KeyPosition(kVisibleKeyEntries, o.VisibleKey);
+  m.AlbumMemory = o.AlbumMemory;
+  m.AlbumResume = o.AlbumResume;
   m.HotKeyEnabled = varimo.HotKeys.HotKeyEnabled;
   m.HotKeyList = THotKeyList::FromEntries(varimo.HotKeys.HotKeys);
   m.MP3on3Path = o.MP3on3Path;

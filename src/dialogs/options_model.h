@@ -62,6 +62,9 @@ struct TOptionsModel {
   int32_t PrevKey = -1;
   int32_t NextKey = -1;
   int32_t VisibleKey = -1;
+  bool AlbumMemory = SettingDefault(&TOptionSettings::AlbumMemory);
+  // Shown as it was chosen; it counts only while AlbumMemory is checked.
+  bool AlbumResume = SettingDefault(&TOptionSettings::AlbumResume);
   // Page "ﾎｯﾄｷｰ"
   bool HotKeyEnabled = false;
   THotKeyList HotKeyList;
@@ -91,6 +94,8 @@ struct TOptionsModel {
   TEnabledLook CorrectLook() const { return LookFor(Correct); }
   TEnabledLook TransparenceLook() const { return LookFor(Transparence); }
   TEnabledLook HotKeyListLook() const { return LookFor(HotKeyEnabled); }
+  // The resume check box is enabled only while the memory's is checked.
+  TEnabledLook AlbumResumeLook() const { return LookFor(AlbumMemory); }
   const char* MeasureButtonCaption() const {
     return Caption(Measuring ? TCaption::kMeasureEnd : TCaption::kMeasure);
   }
@@ -101,6 +106,8 @@ struct TOptionsModel {
   void FormShow();
   void CheckBoxCorrectClick(bool checked);
   void CheckBoxTransparenceClick(bool checked);
+  void CheckBoxAlbumMemoryClick(bool checked);
+  void CheckBoxAlbumResumeClick(bool checked);
   // Unselects the hot-key rows, which the list's look follows.
   void CheckBoxHotKeyClick(bool checked);
   void CheckBoxFormNoClick(bool checked);

@@ -52,16 +52,39 @@ int32_t ReadContainer(TTrackList& tracks, FileReader& file, int32_t tagSize, int
   return kind;
 }
 
+void ApplyExclusions(TTrackList& tracks, const std::string& exclusions) {
+  for (size_t i = 0; i < exclusions.size() && i < tracks.size(); ++i) {
+    tracks[i].Mark = exclusions[i] == '0' ? -1 : 0;
+  }
+}
+
+// The album's own record, as the first build restores the saved state; a pending shuffle-all
+// pick keeps the index it picks from. An excluded current track stays excluded.
+void RestoreRecord(TAlbumState& album, const TAlbumRecord& record, const TAlbumSettings& settings,
+                   TAlbumBuild& build) {
+  TTrackList& tracks = album.Tracks;
+  album.SavedStatePending = false;
+  ApplyExclusions(tracks, record.Exclusions);
+  if (settings.Mode == kModeShuffleAllPending) return;
+  album.CurrentIndex = record.CurrentIndex;
+  TTrackItem& current = tracks[album.CurrentIndex];
+  if (!IsExcluded(current)) current.Mark = kCurrentMark;
+  build.ScrollToCurrent = true;
+  build.ResumeMS = record.PositionMS;
+}
+
 void RestoreOrReset(TAlbumState& album, const TAlbumSettings& settings, TAlbumBuild& build) {
   TTrackList& tracks = album.Tracks;
   int32_t count = static_cast<int32_t>(tracks.size());
   if (album.LoadState == kLoadFirstBuild) album.LoadState = kLoadBuilt;
-  if (album.SavedStatePending) {
+  const TAlbumRecord* record =
+      settings.FindRecord && count > 0 ? settings.FindRecord(album.AlbumFile, album.FileSize, count)
+                                       : nullptr;
+  if (record != nullptr) {
+    RestoreRecord(album, *record, settings, build);
+  } else if (album.SavedStatePending) {
     album.SavedStatePending = false;
-    std::string exclusions = settings.ReadExclusions ? settings.ReadExclusions() : std::string();
-    for (size_t i = 0; i < exclusions.size() && i < tracks.size(); ++i) {
-      tracks[i].Mark = exclusions[i] == '0' ? -1 : 0;
-    }
+    ApplyExclusions(tracks, settings.ReadExclusions ? settings.ReadExclusions() : std::string());
     // A negative saved index names no track: it is treated like one past the list.
     if (album.CurrentIndex >= 0 && album.CurrentIndex < count) {
       tracks[album.CurrentIndex].Mark = kCurrentMark;
@@ -115,6 +138,8 @@ TAlbumBuild LoadAlbum(TAlbumState& album, IFiles& files, const std::string& path
   album.Tracks.clear();
   album.AlbumKind = kAlbumNone;
   album.SeekBaseMS = 0;
+  album.FileSize = -1;
+  album.PlaceMS = -1;
 
   std::unique_ptr<IFile> handle = files.OpenRead(path);
   if (!handle) {
@@ -126,6 +151,7 @@ TAlbumBuild LoadAlbum(TAlbumState& album, IFiles& files, const std::string& path
     return build;
   }
   build.Opened = true;
+  album.FileSize = handle->Size();
   FileReader file(*handle);
 
   uint8_t header[kID3v2HeaderSize];

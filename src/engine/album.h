@@ -8,6 +8,7 @@
 
 #include "common/track_item.h"
 #include "platform/files.h"
+#include "settings/album_store.h"
 #include "settings/title_format.h"
 
 namespace varimo {
@@ -33,6 +34,11 @@ struct TAlbumState {
   // first build that opens its file; a first build that opens none (a missing file) keeps
   // them waiting.
   bool SavedStatePending = true;
+  // The album file's size as the build found it; -1 when it did not open.
+  int64_t FileSize = -1;
+  // The corrected position last seen in the current track while the host played or paused
+  // there; -1 when playback is elsewhere (stopped, past the album, near the track's end).
+  int32_t PlaceMS = -1;
 };
 
 inline int32_t TrackCount(const TAlbumState& album) {
@@ -49,12 +55,19 @@ struct TAlbumSettings {
   std::function<std::string()> ReadExclusions;  // key Delete of section Window
   const TListForm* Format = nullptr;            // decides the single-artist blanking
   int32_t Mode = 0;                             // play mode; 5 picks the track itself
+  // The album's own record (path, file size, track count), when the albums' memory keeps
+  // one: the build restores it in place of the saved exclusions.
+  std::function<const TAlbumRecord*(const std::string&, int64_t, int32_t)> FindRecord;
 };
 
 struct TAlbumBuild {
   bool Opened = false;
-  // The first build restored the saved current track: the window scrolls it into view.
+  // The first build restored the saved current track, or any build the album's own record:
+  // the window scrolls it into view.
   bool ScrollToCurrent = false;
+  // The album's own record was restored with a place in its current track (ms from the
+  // track's start); -1 for none.
+  int32_t ResumeMS = -1;
 };
 
 // Rebuilds the track list from the file at path. topIndex is the window's first visible

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/flag_scope.h"
+#include "engine/album_memory.h"
 #include "engine/play_commands.h"
 #include "engine/shuffle.h"
 
@@ -70,10 +71,21 @@ bool Rebuild(TVarimo& varimo, TPorts& ports, const std::string& path) {
     play.HostState = kHostPaused;
   }
 
+  // The album being left is kept as it is now, before the build replaces it; an album built
+  // again in place (after Apply) finds itself in the memory.
+  const bool cameBack = path != album.AlbumFile;
+  RememberAlbum(varimo, ports);
+
   TAlbumSettings albumSettings;
   albumSettings.ReadExclusions = [&ports] { return ReadExclusions(ports.Ini); };
   albumSettings.Format = &varimo.Settings.ListForm;
   albumSettings.Mode = play.Mode;
+  if (options.AlbumMemory) {
+    AlbumMemory& memory = varimo.Albums;
+    albumSettings.FindRecord = [&memory](const std::string& file, int64_t size, int32_t count) {
+      return memory.Match(file, size, count);
+    };
+  }
   const TAlbumBuild build = LoadAlbum(album, ports.Files, path, albumSettings, window.TopIndex);
   if (build.ScrollToCurrent) ScrollToCurrent(varimo);
   KeepCurrentInList(album);
@@ -95,6 +107,12 @@ bool Rebuild(TVarimo& varimo, TPorts& ports, const std::string& path) {
     }
   } else if (options.VisibleChk && window.Minimized == 0 && window.State < 0) {
     ShowWindow(window, ports.Window);
+  }
+  // An album that comes back to a playing host continues where it was left; the seek moves
+  // the correction's base with it.
+  if (build.ResumeMS >= 0 && options.AlbumMemory && options.AlbumResume && cameBack &&
+      play.HostState == kHostPlaying) {
+    PlayTrackFrom(varimo, ports, build.ResumeMS);
   }
   if (play.Mode != kModeShuffleAllPending) ports.View.Repaint();
   return true;
@@ -257,6 +275,8 @@ void TimerTimer(TVarimo& varimo, TPorts& ports) {
 
   ports.View.LoadSkin(false);
   play.HostState = ports.Host.PlayState();
+  // A stopped host has left its place in the track.
+  if (play.HostState != kHostPlaying && play.HostState != kHostPaused) album.PlaceMS = -1;
   if (HandleIdleHost(varimo, ports)) return;
 
   if (album.LoadState == kLoadFirstBuild && window.Minimized == 0) {
@@ -289,12 +309,16 @@ void TimerTimer(TVarimo& varimo, TPorts& ports) {
   }
   const TTrackAt at = LocateTrack(album.Tracks, positionMS, options.BreakMS);
   if (at.Index < 0) {
+    album.PlaceMS = -1;
     // An album file without a track to pick would otherwise hold a pending shuffle-all
     // switch paused for good.
     PlayOnWithoutPick(play, ports.Host);
     return;
   }
   ActByMode(varimo, ports, at, positionMS);
+  // The place to come back to: within the current track, and not so near its end that the
+  // album would go on at once (an album played to its end starts again from the top).
+  album.PlaceMS = at.Index == album.CurrentIndex && !at.Near ? positionMS : -1;
 }
 
 }  // namespace varimo

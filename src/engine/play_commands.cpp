@@ -1,5 +1,8 @@
 #include "engine/play_commands.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "engine/scroll.h"
 #include "engine/shuffle.h"
 
@@ -68,17 +71,13 @@ void PlayNeighbour(TVarimo& varimo, TPorts& ports, int32_t direction) {
   ports.View.Repaint();
 }
 
-}  // namespace
-
-void ScrollToCurrent(TVarimo& varimo) {
-  ScrollToCurrent(varimo.Window.TopIndex, varimo.Window.VisibleRows, varimo.Album.CurrentIndex,
-                  TrackCount(varimo.Album));
-}
-
-void PlayTrack(TVarimo& varimo, TPorts& ports, bool resume) {
+// PlayTrack and PlayTrackFrom: offsetMS into the track at CurrentIndex.
+void PlayTrackAt(TVarimo& varimo, TPorts& ports, bool resume, int32_t offsetMS) {
   TAlbumState& album = varimo.Album;
   if (!NamesTrack(album, album.CurrentIndex)) return;
-  const int32_t startMS = album.Tracks[album.CurrentIndex].StartMS;
+  const int64_t target = int64_t{album.Tracks[album.CurrentIndex].StartMS} + offsetMS;
+  const int32_t startMS = static_cast<int32_t>(
+      std::clamp<int64_t>(target, 0, std::numeric_limits<int32_t>::max()));
   ports.Window.StopTimer();
   if (varimo.Play.HostState != kHostPlaying && varimo.Play.HostState != kHostPaused) {
     ports.Host.Play();
@@ -96,6 +95,21 @@ void PlayTrack(TVarimo& varimo, TPorts& ports, bool resume) {
   if (resume) ports.Host.Pause();
   album.SeekBaseMS = startMS;
   ports.Window.StartTimer(varimo.Settings.Option.TimerMS);
+}
+
+}  // namespace
+
+void ScrollToCurrent(TVarimo& varimo) {
+  ScrollToCurrent(varimo.Window.TopIndex, varimo.Window.VisibleRows, varimo.Album.CurrentIndex,
+                  TrackCount(varimo.Album));
+}
+
+void PlayTrack(TVarimo& varimo, TPorts& ports, bool resume) {
+  PlayTrackAt(varimo, ports, resume, 0);
+}
+
+void PlayTrackFrom(TVarimo& varimo, TPorts& ports, int32_t offsetMS) {
+  PlayTrackAt(varimo, ports, false, offsetMS);
 }
 
 void PlayPrevious(TVarimo& varimo, TPorts& ports) {

@@ -20,6 +20,9 @@ void ScrollToCurrent(TVarimo& varimo);
 // resumes a paused host. The monitor's timer is off meanwhile. Nothing happens when
 // CurrentIndex names no track.
 void PlayTrack(TVarimo& varimo, TPorts& ports, bool resume);
+// The same from offsetMS into the track: its start plus the offset becomes the base of the
+// drift correction.
+void PlayTrackFrom(TVarimo& varimo, TPorts& ports, int32_t offsetMS);
 
 // The previous or next playable track by the play mode: wrapping round in repeat album,
 // a shuffle pick in shuffle album, another playlist entry in shuffle all, and the host's

@@ -5,6 +5,7 @@
 
 #include "common/state.h"
 #include "engine/album.h"
+#include "engine/album_memory.h"
 #include "platform/files.h"
 #include "platform/host.h"
 #include "platform/ports.h"
@@ -24,6 +25,8 @@ struct TVarimo {
   TPlayState Play;
   THostWindows HostWindows;
   THotKeyState HotKeys;
+  // What is kept of the album files the host left (with the AlbumMemory option).
+  AlbumMemory Albums;
   // The host's program file; the settings and the help page live in its folder.
   std::string HostProgramPath;
   // The user's UI language is Japanese, as the system answered at start-up: the language
@@ -49,6 +52,8 @@ struct TPorts {
   IHooks& Hooks;
   IMenus& Menus;
   IDialogs& Dialogs;
+  // The albums' store file; without it the albums' memory keeps nothing.
+  AlbumStoreFile* AlbumStore = nullptr;
 };
 
 }  // namespace varimo

@@ -40,6 +40,11 @@ void ButtonUpdateClick(TVarimo& varimo, TPorts& ports, TOptionsModel& model) {
   o.FontSize = model.FontSize.Position;
   o.FontPitch = model.FontPitch.Position;
   o.Transparence = model.Transparence ? model.TransparenceValue.Position : -1;
+  o.AlbumMemory = model.AlbumMemory;
+  // Resume means nothing without the memory, and the file keeps no key that says otherwise.
+  o.AlbumResume = model.AlbumMemory && model.AlbumResume;
+  // Switched on now: the store is read before the rebuild below keeps anything in it.
+  LoadAlbumMemory(varimo, ports);
   varimo.Settings.ListForm = model.FormatList.ToListForm();
 
   // A registration that failed above has switched hot keys off, and the file says so.

@@ -69,6 +69,7 @@ void AttachHost(TVarimo& varimo, TPorts& ports) {
 
 void StartUp(TVarimo& varimo, TPorts& ports) {
   FormCreate(varimo, ports);
+  LoadAlbumMemory(varimo, ports);
   AttachHost(varimo, ports);
   HoldBackUntilAlbum(varimo);
   // Settles Docked and the snap memory only; the window stays where the settings put it.
@@ -96,6 +97,7 @@ bool FormDestroy(TVarimo& varimo, TPorts& ports) {
   TWindowState& window = varimo.Window;
   TShutDownState saved;
   saved.Delete = ExclusionString(varimo.Album.Tracks);
+  RememberAlbum(varimo, ports);
   varimo.Album.Tracks.clear();
   // The window's real close: the hot keys go with it.
   UnregisterHotKeys(varimo.HotKeys, ports.HotKeySystem);

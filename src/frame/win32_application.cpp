@@ -31,13 +31,14 @@ Win32Application::Win32Application(THostHandle hostWindow, void* module)
     : files_(MakeSystemFiles()),
       replacer_(MakeSystemFileReplacer()),
       ini_(*files_, *replacer_, SettingsFilePath(HostProgramPath())),
+      albums_(*files_, *replacer_, AlbumStoreFilePath(HostProgramPath())),
       host_(hostWindow),
       window_(module, varimo_, host_),
       hotKeySystem_([this] { return window_.Handle(); }),
       menus_([this] { return window_.Handle(); }),
       dialogs_([this] { return window_.Handle(); }),
       ports_{host_,   *files_,   ini_,          window_, window_, window_, window_,
-             window_, keyboard_, hotKeySystem_, hooks_,  menus_,  dialogs_} {
+             window_, keyboard_, hotKeySystem_, hooks_,  menus_,  dialogs_, &albums_} {
   varimo_.HostProgramPath = HostProgramPath();
   varimo_.SystemJapanese = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
   hooks_.Bind(varimo_, ports_);

@@ -38,6 +38,7 @@ class Win32Application {
   std::unique_ptr<IFiles> files_;
   std::unique_ptr<IFileReplacer> replacer_;
   IniFile ini_;
+  AlbumStoreFile albums_;
   Win32Host host_;
   TVarimo varimo_;
   Win32MainWindow window_;

@@ -13,6 +13,9 @@ class IFileReplacer {
   // old one's place in one step, so at every moment (and after a crash) path names either the
   // old file or the new one, whole. False when that failed; the old file is then untouched.
   virtual bool Replace(const std::string& path, const std::string& bytes) = 0;
+  // Gives the file at from the name to, in one step, replacing a file of that name. False when
+  // that failed; both names then keep what they held.
+  virtual bool Rename(const std::string& from, const std::string& to) = 0;
 };
 
 // The replacement of the platform being built for.

@@ -55,6 +55,12 @@ class PosixFileReplacer : public IFileReplacer {
     SyncFolderOf(path);
     return true;
   }
+
+  bool Rename(const std::string& from, const std::string& to) override {
+    if (::rename(from.c_str(), to.c_str()) != 0) return false;
+    SyncFolderOf(to);
+    return true;
+  }
 };
 
 }  // namespace

@@ -45,6 +45,11 @@ class Win32FileReplacer : public IFileReplacer {
     }
     return true;
   }
+
+  bool Rename(const std::string& from, const std::string& to) override {
+    return MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  }
 };
 
 }  // namespace

@@ -46,8 +46,12 @@ constexpr std::array<TSettingRow, kSettingRowCount> kRows = {{
     {kOption, "FontPitch",    &TOptionSettings::FontPitch,   0, 0, 9},
     // Opacity in percent; -1, or any number below 0, is off.
     {kOption, "Transparence", &TOptionSettings::Transparence, -1, 0, 100, TOutOfRange::kOffBelow},
+    // Later additions: a file from before them, or with them at their defaults, keeps its
+    // exact text.
     {kOption, "Language",     &TOptionSettings::Language,    kLanguageSystem, kLanguageSystem,
      kLanguageEnglish, TOutOfRange::kDefault, TStored::kUnlessDefault},
+    {kOption, "AlbumMemory",  &TOptionSettings::AlbumMemory, false, TStored::kUnlessDefault},
+    {kOption, "AlbumResume",  &TOptionSettings::AlbumResume, false, TStored::kUnlessDefault},
     // A negative index would pass the album build's "below the track count" test.
     {kPlay,   "No",           &TPlaySettings::No,            0, 0},
     {kPlay,   "Mode",         &TPlaySettings::Mode,          kModeNormal},
@@ -235,6 +239,10 @@ std::string BesideHostProgram(std::string_view hostProgramPath, std::string_view
 
 std::string SettingsFilePath(std::string_view hostProgramPath) {
   return BesideHostProgram(hostProgramPath, "Plugins\\gen_Varimo.ini");
+}
+
+std::string AlbumStoreFilePath(std::string_view hostProgramPath) {
+  return BesideHostProgram(hostProgramPath, "Plugins\\gen_Varimo.albums");
 }
 
 TListForm ReadListForm(IniFile& ini) {

@@ -59,6 +59,10 @@ struct TOptionSettings {
   int32_t Transparence = SettingDefault(&TOptionSettings::Transparence);
   // kLanguageSystem, kLanguageJapanese or kLanguageEnglish (common/captions.h).
   int32_t Language = SettingDefault(&TOptionSettings::Language);
+  // The exclusions, the current track and (with AlbumResume) the place in it are kept per
+  // album file, in a store of their own beside the settings file.
+  bool AlbumMemory = SettingDefault(&TOptionSettings::AlbumMemory);
+  bool AlbumResume = SettingDefault(&TOptionSettings::AlbumResume);
 };
 
 struct TPlaySettings {
@@ -118,8 +122,13 @@ struct TSettingRow {
   TStored Stored = TStored::kAlways;
 
   template <typename Part>
-  constexpr TSettingRow(const char* section, const char* key, bool Part::*member, bool fallback)
-      : Section(section), Key(key), Member(member), Default(fallback ? 1 : 0) {}
+  constexpr TSettingRow(const char* section, const char* key, bool Part::*member, bool fallback,
+                        TStored stored = TStored::kAlways)
+      : Section(section),
+        Key(key),
+        Member(member),
+        Default(fallback ? 1 : 0),
+        Stored(stored) {}
   template <typename Part>
   constexpr TSettingRow(const char* section, const char* key, char Part::*member, char fallback)
       : Section(section), Key(key), Member(member), Default(fallback) {}
@@ -143,7 +152,7 @@ struct TSettingRow {
 };
 
 // Every key of the four sections, in the order the writes put them into the file.
-constexpr size_t kSettingRowCount = 26;
+constexpr size_t kSettingRowCount = 28;
 extern const std::array<TSettingRow, kSettingRowCount> kSettingRows;
 
 // The row of a setting of the four parts.
@@ -178,6 +187,8 @@ constexpr int32_t kMaxHotKeys = 256;
 std::string BesideHostProgram(std::string_view hostProgramPath, std::string_view relative);
 // "Plugins\gen_Varimo.ini" in the folder of the host's program file.
 std::string SettingsFilePath(std::string_view hostProgramPath);
+// "Plugins\gen_Varimo.albums" beside it: the albums' store.
+std::string AlbumStoreFilePath(std::string_view hostProgramPath);
 
 // Every key except Window/Delete, in one load of the file. Values no dialog could have stored
 // are brought into their rows' ranges.

@@ -66,6 +66,19 @@ TEST(OptionsModel, ChecksEnableTheirControlsAndEveryChangeEnablesApply) {
   m.CheckBoxTransparenceClick(true);
   EXPECT_TRUE(m.TransparenceLook().Enabled);
   EXPECT_TRUE(m.ApplyEnabled);
+  // Resume follows the memory: off by default, disabled, and a click there is not taken.
+  m.ApplyEnabled = false;
+  EXPECT_FALSE(m.AlbumResumeLook().Enabled);
+  m.CheckBoxAlbumResumeClick(true);
+  EXPECT_FALSE(m.AlbumResume);
+  EXPECT_FALSE(m.ApplyEnabled);
+  m.CheckBoxAlbumMemoryClick(true);
+  EXPECT_TRUE(m.AlbumResumeLook().Enabled);
+  m.CheckBoxAlbumResumeClick(true);
+  EXPECT_TRUE(m.AlbumResume);
+  EXPECT_TRUE(m.ApplyEnabled);
+  m.CheckBoxAlbumMemoryClick(false);
+  EXPECT_FALSE(m.AlbumResumeLook().Enabled);
   m.HotKeyList.Selected = 0;
   m.CheckBoxHotKeyClick(true);
   EXPECT_EQ(m.HotKeyList.Selected, -1);

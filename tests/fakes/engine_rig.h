@@ -18,6 +18,7 @@
 namespace varimo {
 
 constexpr char kRigIniPath[] = "C:\\Winamp\\Plugins\\gen_Varimo.ini";
+constexpr char kRigAlbumsPath[] = "C:\\Winamp\\Plugins\\gen_Varimo.albums";
 constexpr THostHandle kRigHostWindow = 0x1234;
 constexpr THostHandle kRigHostMenu = 0x4321;
 
@@ -26,6 +27,9 @@ class RigReplacer : public IFileReplacer {
  public:
   explicit RigReplacer(MemoryFiles& disk) : disk_(disk) {}
   bool Replace(const std::string& path, const std::string& bytes) override;
+  bool Rename(const std::string& from, const std::string& to) override {
+    return disk_.Move(from, to);
+  }
   int Replaces = 0;
 
  private:
@@ -78,6 +82,7 @@ class EngineRig {
   CountingFiles Files{Disk};
   RigReplacer Replacer{Disk};
   IniFile Ini{Files, Replacer, kRigIniPath};
+  AlbumStoreFile AlbumStore{Files, Replacer, kRigAlbumsPath};
   FakeWindow Window;
   FakeClock Clock;
   FakeView View{Host, Window};
@@ -89,7 +94,7 @@ class EngineRig {
   FakeMenus Menus;
   FakeDialogs Dialogs;
   TPorts Ports{Host,    Files,    Ini,          Window, Clock, View,   Transparency,
-               Pointer, Keyboard, HotKeySystem, Hooks,  Menus, Dialogs};
+               Pointer, Keyboard, HotKeySystem, Hooks,  Menus, Dialogs, &AlbumStore};
   TVarimo Varimo;
 };
 

@@ -73,6 +73,15 @@ void MemoryFiles::Add(const std::string& path, std::vector<uint8_t> bytes) {
   files_[path] = std::make_shared<std::vector<uint8_t>>(std::move(bytes));
 }
 
+bool MemoryFiles::Move(const std::string& from, const std::string& to) {
+  auto it = files_.find(from);
+  if (it == files_.end()) return false;
+  auto bytes = it->second;
+  files_.erase(it);
+  files_[to] = bytes;
+  return true;
+}
+
 const std::vector<uint8_t>* MemoryFiles::Find(const std::string& path) const {
   auto it = files_.find(path);
   return it == files_.end() ? nullptr : it->second.get();

@@ -17,6 +17,8 @@ class MemoryFiles : public IFiles {
   void AddFolder(const std::string& path) { folders_.push_back(path); }
   // Null when the file does not exist.
   const std::vector<uint8_t>* Find(const std::string& path) const;
+  // Gives a file another name, replacing a file of that name; false when there is none.
+  bool Move(const std::string& from, const std::string& to);
   // Makes writes to created files stop after this many bytes, as on a full disk.
   void SetWriteLimit(size_t limit) { writeLimit_ = limit; }
 

@@ -21,7 +21,13 @@ class MemoryReplacer : public IFileReplacer {
     return true;
   }
 
+  bool Rename(const std::string& from, const std::string& to) override {
+    ++Renames;
+    return !Fail && files_.Move(from, to);
+  }
+
   bool Fail = false;
+  int Renames = 0;
   int Replaces = 0;
 
  private:

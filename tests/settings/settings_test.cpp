@@ -370,3 +370,38 @@ TEST(SettingsPathTest, LiesInThePluginsFolderBesideTheHostProgram) {
 
 }  // namespace
 }  // namespace varimo
+
+namespace varimo {
+namespace {
+
+// The album options exist in the file only while on: turned off, the file is as it was
+// before they existed.
+TEST_F(SettingsTest, TheAlbumOptionsAreWrittenOnlyWhileOn) {
+  ASSERT_TRUE(WriteApplySections(ini, TSettings()));
+  const std::string before = FileText(files, kPath);
+  struct TStep {
+    bool Memory;
+    bool Resume;
+    const char* Keys;  // what follows Transparence=-1 in [Option]
+  };
+  const std::vector<TStep> steps = {
+      {true, false, "AlbumMemory=1\r\n"},
+      {true, true, "AlbumMemory=1\r\nAlbumResume=1\r\n"},
+      {false, false, ""},
+  };
+  for (const TStep& step : steps) {
+    TSettings settings;
+    settings.Option.AlbumMemory = step.Memory;
+    settings.Option.AlbumResume = step.Resume;
+    ASSERT_TRUE(WriteApplySections(ini, settings));
+    std::string expected = before;
+    expected.insert(expected.find("Transparence=-1\r\n") + 17, step.Keys);
+    EXPECT_EQ(FileText(files, kPath), expected) << step.Keys;
+    const TSettings read = ReadSettings(ini);
+    EXPECT_EQ(read.Option.AlbumMemory, step.Memory);
+    EXPECT_EQ(read.Option.AlbumResume, step.Resume);
+  }
+}
+
+}  // namespace
+}  // namespace varimo
