@@ -17,17 +17,17 @@ constexpr uint32_t kBlue = 0x00FF0000;
 // Combo boxes are given their closed height.
 // clang-format off
 const TControlSpec kOptionsControls[58] = {
-    {kOptionsTabs,   TControlKind::kTabs,          0,    0,   0, 341, 225, TCaption::kNone},
-    {kPageGeneral,   TControlKind::kPage,          0,    4,  26, 333, 195, TCaption::kPageGeneral},
-    {kPageOperate,   TControlKind::kPage,          0,    4,  26, 333, 195, TCaption::kPageOperate},
-    {kPageHotKey,    TControlKind::kPage,          0,    4,  26, 333, 195, TCaption::kPageHotKey},
-    {kPageUnPack,    TControlKind::kPage,          0,    4,  26, 333, 195, TCaption::kPageUnPack},
-    {kPageView,      TControlKind::kPage,          0,    4,  26, 333, 195, TCaption::kPageView},
-    {kPageForm,      TControlKind::kPage,          0,    4,  26, 333, 195, TCaption::kPageForm},
-    {kPageVersion,   TControlKind::kPage,          0,    4,  26, 333, 195, TCaption::kPageVersion},
-    {kOptionsOk,     TControlKind::kDefaultButton, 0,   98, 232,  75,  25, TCaption::kOk},
-    {kOptionsCancel, TControlKind::kButton,        0,  179, 232,  75,  25, TCaption::kCancel},
-    {kButtonUpdate,  TControlKind::kButton,        0,  260, 232,  75,  25, TCaption::kApply},
+    {kOptionsTabs,   TControlKind::kTabs,          0,    0,   0, 341, 265, TCaption::kNone},
+    {kPageGeneral,   TControlKind::kPage,          0,    4,  26, 333, 235, TCaption::kPageGeneral},
+    {kPageOperate,   TControlKind::kPage,          0,    4,  26, 333, 235, TCaption::kPageOperate},
+    {kPageHotKey,    TControlKind::kPage,          0,    4,  26, 333, 235, TCaption::kPageHotKey},
+    {kPageUnPack,    TControlKind::kPage,          0,    4,  26, 333, 235, TCaption::kPageUnPack},
+    {kPageView,      TControlKind::kPage,          0,    4,  26, 333, 235, TCaption::kPageView},
+    {kPageForm,      TControlKind::kPage,          0,    4,  26, 333, 235, TCaption::kPageForm},
+    {kPageVersion,   TControlKind::kPage,          0,    4,  26, 333, 235, TCaption::kPageVersion},
+    {kOptionsOk,     TControlKind::kDefaultButton, 0,   98, 272,  75,  25, TCaption::kOk},
+    {kOptionsCancel, TControlKind::kButton,        0,  179, 272,  75,  25, TCaption::kCancel},
+    {kButtonUpdate,  TControlKind::kButton,        0,  260, 272,  75,  25, TCaption::kApply},
 
     {kCheckBoxVisible,  TControlKind::kCheckBox,        kPageGeneral,  12,  10, 300, 18, TCaption::kVisible},
     {kCheckBoxPlayTime, TControlKind::kCheckBox,        kPageGeneral,  12,  30, 300, 18, TCaption::kPlayTime},

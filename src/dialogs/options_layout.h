@@ -9,9 +9,9 @@
 namespace varimo {
 
 constexpr int32_t kOptionsClientWidth = 341;
-constexpr int32_t kOptionsClientHeight = 263;
+constexpr int32_t kOptionsClientHeight = 303;
 // The tab control fills the top of the client area.
-constexpr int32_t kOptionsTabsHeight = 225;
+constexpr int32_t kOptionsTabsHeight = 265;
 
 enum OptionsControl : int32_t {
   kOptionsOk = 1,  // the system's OK and cancel ids: Enter and Esc reach them
