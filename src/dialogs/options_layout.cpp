@@ -16,7 +16,7 @@ constexpr uint32_t kBlue = 0x00FF0000;
 // Page controls are placed relative to their page; the sample line sits on its panel.
 // Combo boxes are given their closed height.
 // clang-format off
-const TControlSpec kOptionsControls[58] = {
+const TControlSpec kOptionsControls[60] = {
     {kOptionsTabs,   TControlKind::kTabs,          0,    0,   0, 341, 265, TCaption::kNone},
     {kPageGeneral,   TControlKind::kPage,          0,    4,  26, 333, 235, TCaption::kPageGeneral},
     {kPageOperate,   TControlKind::kPage,          0,    4,  26, 333, 235, TCaption::kPageOperate},
@@ -51,6 +51,8 @@ const TControlSpec kOptionsControls[58] = {
     {kGroupBoxVisibleKey, TControlKind::kGroupBox,     kPageOperate,  12, 104, 309, 56, TCaption::kVisibleKeyGroup},
     {kLabelVisibleKey,    TControlKind::kLabel,        kPageOperate,  28, 132,  76, 14, TCaption::kVisibleKeyAlt},
     {kComboBoxVisibleKey, TControlKind::kDropDownList, kPageOperate, 110, 128,  60, 20, TCaption::kNone},
+    {kCheckBoxAlbumMemory, TControlKind::kCheckBox,    kPageOperate,  12, 168, 309, 18, TCaption::kAlbumMemory},
+    {kCheckBoxAlbumResume, TControlKind::kCheckBox,    kPageOperate,  28, 190, 293, 18, TCaption::kAlbumResume},
 
     {kCheckBoxHotKey, TControlKind::kCheckBox, kPageHotKey,  12,   8, 130,  18, TCaption::kUseHotKeys},
     {kLabelHostMark,  TControlKind::kLabel,    kPageHotKey, 150,  11,   8,  14, TCaption::kHostMark, false, kBlue},

@@ -55,6 +55,8 @@ constexpr TCheckBoxControl kCheckBoxes[] = {
     {kCheckBoxMP3on3, &TOptionsModel::MP3on3Stop, nullptr},
     {kCheckBoxTransparence, &TOptionsModel::Transparence,
      &TOptionsModel::CheckBoxTransparenceClick},
+    {kCheckBoxAlbumMemory, &TOptionsModel::AlbumMemory, &TOptionsModel::CheckBoxAlbumMemoryClick},
+    {kCheckBoxAlbumResume, &TOptionsModel::AlbumResume, &TOptionsModel::CheckBoxAlbumResumeClick},
 };
 struct TKeyListControl {
   int32_t Id;
@@ -312,6 +314,8 @@ void TOptionsView::SyncLooks() {
     SetColors(l.Edit, {std::nullopt, SystemColor(l.Look.Background)});
     SetColors(l.Label, {SystemColor(l.Look.Text), std::nullopt});
   }
+  // The resume box counts only under the memory's; it keeps its check while disabled.
+  SetEnabled(kCheckBoxAlbumResume, model_.AlbumResumeLook().Enabled);
   // The other read-only edits keep the window's colour.
   for (int32_t id : {kEditTimer, kEditBreak, kEditFontSize, kEditFontPitch}) {
     SetColors(id, {std::nullopt, SystemColor(TSystemColor::kWindow)});
