@@ -104,8 +104,9 @@ e2e_fail() {
   return 1
 }
 
-# e2e_samples: writes the sample albums (sampler.zip, .lzh, .pack.mp3, .cue.mp3 and
-# plain.mp3) into the host folder, building their generator in the native build if needed.
+# e2e_samples: writes the sample albums (sampler.zip, .lzh, .pack.mp3, .cue.mp3, plain.mp3,
+# long.zip and long_third.cue.mp3, whose host length 140000 ms a scenario must give) into the
+# host folder, building their generator in the native build if needed.
 e2e_samples() {
   local native=${VARIMO_E2E_NATIVE:-$E2E_ROOT/build}
   if [ ! -f "$native/build.ninja" ]; then
