@@ -34,6 +34,24 @@ void SyncFolderOf(const std::string& path) {
 class PosixFileReplacer : public IFileReplacer {
  public:
   bool Replace(const std::string& path, const std::string& bytes) override {
+    if (!ReplaceUnlisted(path, bytes)) return false;
+    SyncFolderOf(path);
+    return true;
+  }
+
+  bool ReplaceLazily(const std::string& path, const std::string& bytes) override {
+    return ReplaceUnlisted(path, bytes);
+  }
+
+  bool Rename(const std::string& from, const std::string& to) override {
+    if (::rename(from.c_str(), to.c_str()) != 0) return false;
+    SyncFolderOf(to);
+    return true;
+  }
+
+ private:
+  // The new file synced and renamed over the old one; the folder's entry list not yet synced.
+  static bool ReplaceUnlisted(const std::string& path, const std::string& bytes) {
     // A file nobody may write is kept, whoever runs this: the rename would replace it even
     // so, as the folder's entry is writable.
     struct stat old {};
@@ -52,13 +70,6 @@ class PosixFileReplacer : public IFileReplacer {
       ::unlink(name.data());
       return false;
     }
-    SyncFolderOf(path);
-    return true;
-  }
-
-  bool Rename(const std::string& from, const std::string& to) override {
-    if (::rename(from.c_str(), to.c_str()) != 0) return false;
-    SyncFolderOf(to);
     return true;
   }
 };

@@ -20,6 +20,22 @@ bool WriteAll(HANDLE handle, const std::string& bytes) {
 class Win32FileReplacer : public IFileReplacer {
  public:
   bool Replace(const std::string& path, const std::string& bytes) override {
+    return ReplaceWith(path, bytes, MOVEFILE_WRITE_THROUGH);
+  }
+
+  bool ReplaceLazily(const std::string& path, const std::string& bytes) override {
+    return ReplaceWith(path, bytes, 0);
+  }
+
+  bool Rename(const std::string& from, const std::string& to) override {
+    return MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  }
+
+ private:
+  // The new file flushed and moved over the old one; writeThrough waits for the move to be on
+  // the disk too.
+  static bool ReplaceWith(const std::string& path, const std::string& bytes, DWORD writeThrough) {
     // A read-only file is kept. Windows refuses to move a file over one; Wine moves it.
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
@@ -38,17 +54,12 @@ class Win32FileReplacer : public IFileReplacer {
     if (handle == INVALID_HANDLE_VALUE) return false;
     bool written = WriteAll(handle, bytes) && FlushFileBuffers(handle);
     written = CloseHandle(handle) && written;
-    if (!written || !MoveFileExA(temporary.c_str(), path.c_str(),
-                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!written ||
+        !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | writeThrough)) {
       DeleteFileA(temporary.c_str());
       return false;
     }
     return true;
-  }
-
-  bool Rename(const std::string& from, const std::string& to) override {
-    return MoveFileExA(from.c_str(), to.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
   }
 };
 

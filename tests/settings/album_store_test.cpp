@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "memory_replacer.h"
+#include "settings/ini_file.h"
 
 namespace varimo {
 namespace {
@@ -58,6 +59,41 @@ TEST(AlbumStore, TextThatIsNotAStoreIsRefused) {
       "[Album]\r\nPath=C:\\a\r\nSize=10\r\nTracks=1\r\nDelete=1\r\nNo=0\r\nPosition=-1\r\nX=1\r\n",
   };
   for (const std::string& text : bad) EXPECT_FALSE(ParseAlbumRecords(text).has_value()) << text;
+}
+
+// The file as written: a section per record, the most recently used first, and as many
+// records as fit in the limit.
+TEST(AlbumStore, TheFileIsASectionPerRecordAndStaysWithinItsLimit) {
+  EXPECT_EQ(FormatAlbumRecords({Record("C:\\100%.zip"), {"D:\\b\tc.mp3", 0, 1, "0", 0, -1}}),
+            "[Album]\r\nPath=C:\\100%25.zip\r\nSize=123456\r\nTracks=4\r\nDelete=1010\r\n"
+            "No=1\r\nPosition=70000\r\n"
+            "[Album]\r\nPath=D:\\b%09c.mp3\r\nSize=0\r\nTracks=1\r\nDelete=0\r\nNo=0\r\n"
+            "Position=-1\r\n");
+  EXPECT_EQ(FormatAlbumRecords({}), "");
+  // Paths of 1.1 MB: three fit in the 4 MB, the fourth and the small fifth give way.
+  std::vector<TAlbumRecord> records;
+  for (char c : std::string("abcd")) records.push_back(Record(std::string(1100000, c)));
+  records.push_back(Record("C:\\small.zip"));
+  const std::string text = FormatAlbumRecords(records);
+  EXPECT_LE(static_cast<int64_t>(text.size()), kMaxAlbumStoreBytes);
+  const auto parsed = ParseAlbumRecords(text);
+  ASSERT_TRUE(parsed.has_value());
+  EXPECT_EQ(*parsed, std::vector<TAlbumRecord>(records.begin(), records.begin() + 3));
+}
+
+// The store may lose its latest write at a power cut (it never syncs the folder); the
+// settings file never does.
+TEST(AlbumStore, OnlyTheStoreIsWrittenLazily) {
+  MemoryFiles files;
+  MemoryReplacer replacer(files);
+  IniFile ini(files, replacer, "C:\\Winamp\\Plugins\\gen_Varimo.ini");
+  ASSERT_TRUE(ini.WriteInteger("Option", "AlbumMemory", 1));
+  EXPECT_EQ(std::make_pair(replacer.Replaces, replacer.LazyReplaces), std::make_pair(1, 0));
+  AlbumStoreFile store(files, replacer, kStore);
+  std::vector<TAlbumRecord> records;
+  store.Load(records);
+  ASSERT_TRUE(store.Save({Record("C:\\a.zip")}));
+  EXPECT_EQ(std::make_pair(replacer.Replaces, replacer.LazyReplaces), std::make_pair(2, 1));
 }
 
 struct TLoadCase {

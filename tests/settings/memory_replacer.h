@@ -21,6 +21,12 @@ class MemoryReplacer : public IFileReplacer {
     return true;
   }
 
+  // Counted apart, and as a replace too.
+  bool ReplaceLazily(const std::string& path, const std::string& bytes) override {
+    ++LazyReplaces;
+    return Replace(path, bytes);
+  }
+
   bool Rename(const std::string& from, const std::string& to) override {
     ++Renames;
     return !Fail && files_.Move(from, to);
@@ -29,6 +35,7 @@ class MemoryReplacer : public IFileReplacer {
   bool Fail = false;
   int Renames = 0;
   int Replaces = 0;
+  int LazyReplaces = 0;
 
  private:
   MemoryFiles& files_;

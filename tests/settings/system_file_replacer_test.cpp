@@ -97,6 +97,37 @@ TEST_F(SystemFileReplacerTest, AWriteCutShortLeavesTheOldFileWhole) {
   EXPECT_EQ(Names(), std::vector<std::string>{"gen_Varimo.ini"});
 }
 
+// The albums' store's replace leaves only the folder's sync to the system: the file itself
+// is replaced as whole, with its permissions, a read-only one kept, a failed write leaving
+// the old one.
+TEST_F(SystemFileReplacerTest, TheLazyReplaceKeepsEveryOtherPromise) {
+  ASSERT_TRUE(replacer_->ReplaceLazily(path_, "[Album]\r\nNo=1\r\n"));
+  EXPECT_EQ(Contents(), "[Album]\r\nNo=1\r\n");
+  ::chmod(path_.c_str(), 0600);
+  ASSERT_TRUE(replacer_->ReplaceLazily(path_, "[Album]\r\nNo=2\r\n"));
+  EXPECT_EQ(Contents(), "[Album]\r\nNo=2\r\n");
+  struct stat st {};
+  ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 16;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool replaced = replacer_->ReplaceLazily(path_, std::string(4096, 'x'));
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_FALSE(replaced);
+  EXPECT_EQ(Contents(), "[Album]\r\nNo=2\r\n");
+
+  ::chmod(path_.c_str(), 0444);
+  EXPECT_FALSE(replacer_->ReplaceLazily(path_, "[Album]\r\nNo=3\r\n"));
+  EXPECT_EQ(Contents(), "[Album]\r\nNo=2\r\n");
+  EXPECT_EQ(Names(), std::vector<std::string>{"gen_Varimo.ini"});
+}
+
 TEST_F(SystemFileReplacerTest, SettingsFileOnDiskKeepsItsOtherLines) {
   ASSERT_TRUE(replacer_->Replace(path_, "; kept\n[Window]\nLeft=1\n"));
   std::unique_ptr<IFiles> files = MakeSystemFiles();
