@@ -50,7 +50,7 @@ struct THotKeyCommand {
 };
 
 // In the order the command list shows them.
-inline constexpr std::array<THotKeyCommand, 25> HotKeyCommands = {{
+inline constexpr std::array<THotKeyCommand, 25> kHotKeyCommands = {{
     {kHotKeyActivate, TCaption::kCommandActivate},
     {kHotKeyPopupMenu, TCaption::kCommandPopupMenu},
     {kHotKeyPlaySelection, TCaption::kCommandPlaySelection},
@@ -85,7 +85,7 @@ struct THotKeyKey {
 
 // Punctuation as the Japanese layout labels its keys; "Up" and "Down" are page up and page
 // down, the arrows are the four arrow captions.
-inline constexpr std::array<THotKeyKey, 70> HotKeyKeys = {{
+inline constexpr std::array<THotKeyKey, 70> kHotKeyKeys = {{
     {48, "0"},   {49, "1"},    {50, "2"},    {51, "3"},     {52, "4"},    {53, "5"},
     {54, "6"},   {55, "7"},    {56, "8"},    {57, "9"},     {65, "A"},    {66, "B"},
     {67, "C"},   {68, "D"},    {69, "E"},    {70, "F"},     {71, "G"},    {72, "H"},
