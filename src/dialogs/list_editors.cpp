@@ -148,8 +148,8 @@ const std::vector<std::string>& THotKeyList::EditorEntries(int32_t column, TLang
     return TEntries{
         Captions(kHotKeyCommands,
                  [l](const THotKeyCommand& c) { return std::string(Caption(c.Caption, l)); }),
-        Captions(HotKeyModifiers, [](const char* c) { return std::string(c); }),
-        Captions(kHotKeyKeys, [](const THotKeyKey& k) { return std::string(k.Caption); }),
+        Captions(kHotKeyModifiers, [](const char* c) { return std::string(c); }),
+        Captions(kHotKeyKeys, [l](const THotKeyKey& k) { return std::string(KeyCaption(k, l)); }),
     };
   };
   static const std::array<TEntries, 2> entries = {entriesIn(TLanguage::kJapanese),

@@ -17,7 +17,7 @@ std::optional<size_t> HotKeyKeyPosition(int32_t virtualKey) {
 }
 
 std::optional<size_t> HotKeyModifierPosition(int32_t mod) {
-  if (mod < 1 || mod > static_cast<int32_t>(HotKeyModifiers.size())) return std::nullopt;
+  if (mod < 1 || mod > static_cast<int32_t>(kHotKeyModifiers.size())) return std::nullopt;
   return static_cast<size_t>(mod - 1);
 }
 

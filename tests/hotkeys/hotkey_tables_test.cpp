@@ -63,12 +63,22 @@ TEST(HotKeyTables, KeysSitWhereTheKeyListPutsThem) {
   }
 }
 
+TEST(HotKeyTables, KeyNamesInJapaneseAreTheListsAndOnlyThePageKeysDifferInEnglish) {
+  for (const THotKeyKey& key : kHotKeyKeys) {
+    EXPECT_STREQ(KeyCaption(key, TLanguage::kJapanese), key.Caption) << key.VirtualKey;
+    if (key.VirtualKey == 33 || key.VirtualKey == 34) continue;
+    EXPECT_STREQ(KeyCaption(key, TLanguage::kEnglish), key.Caption) << key.VirtualKey;
+  }
+  EXPECT_STREQ(KeyCaption(kHotKeyKeys[66], TLanguage::kEnglish), "PgUp");
+  EXPECT_STREQ(KeyCaption(kHotKeyKeys[67], TLanguage::kEnglish), "PgDn");
+}
+
 TEST(HotKeyTables, ModifiersAreTheirBitsLessOne) {
-  EXPECT_STREQ(HotKeyModifiers[kModAlt - 1], "Alt");
-  EXPECT_STREQ(HotKeyModifiers[kModCtrl - 1], "Ctrl");
-  EXPECT_STREQ(HotKeyModifiers[kModCtrl + kModAlt - 1], "Ctrl+Alt");
-  EXPECT_STREQ(HotKeyModifiers[kModShift - 1], "Shift");
-  EXPECT_STREQ(HotKeyModifiers[kModShift + kModCtrl + kModAlt - 1], "Ctrl+Shift+Alt");
+  EXPECT_STREQ(kHotKeyModifiers[kModAlt - 1], "Alt");
+  EXPECT_STREQ(kHotKeyModifiers[kModCtrl - 1], "Ctrl");
+  EXPECT_STREQ(kHotKeyModifiers[kModCtrl + kModAlt - 1], "Ctrl+Alt");
+  EXPECT_STREQ(kHotKeyModifiers[kModShift - 1], "Shift");
+  EXPECT_STREQ(kHotKeyModifiers[kModShift + kModCtrl + kModAlt - 1], "Ctrl+Shift+Alt");
   EXPECT_EQ(HotKeyModifierPosition(0), std::nullopt);
   EXPECT_EQ(HotKeyModifierPosition(8), std::nullopt);
   EXPECT_EQ(HotKeyModifierPosition(6), 5u);
