@@ -70,6 +70,10 @@ enum class TCaption : int32_t {
   kCommandHostVolumeDown,
   kCommandHostExit,
 
+  // The hot-key keys whose names differ by language.
+  kKeyPageUp,
+  kKeyPageDown,
+
   // Both dialogs.
   kOk,
 
