@@ -16,6 +16,7 @@ e2e_scenario album_memory || exit 1
 seeks=$(grep -a 'ipc 106 arg=.*entry 3 ' "$E2E_DIR/simhost.log" | sed 's/.*ipc 106 arg=\([0-9]*\).*/\1/')
 [ "$(echo "$seeks" | wc -w)" = 1 ] && [ "$seeks" -ge 110000 ] && [ "$seeks" -le 112000 ] ||
   e2e_fail "the long cue album resumed by seeking to '${seeks//$'\n'/ }', not 110000..112000" || exit 1
+echo "album_memory: the long cue album resumed at $seeks ms"
 
 # A garbled store: set aside under .bad, byte for byte, and a fresh one written.
 rm -f "$store" "$store.bad"
