@@ -16,7 +16,7 @@ constexpr uint32_t kBlue = 0x00FF0000;
 // Page controls are placed relative to their page; the sample line sits on its panel.
 // Combo boxes are given their closed height.
 // clang-format off
-const TControlSpec kOptionsControls[58] = {
+const TControlSpec kOptionsControls[60] = {
     {kOptionsTabs,   TControlKind::kTabs,          0,    0,   0, 341, 265, TCaption::kNone},
     {kPageGeneral,   TControlKind::kPage,          0,    4,  26, 333, 235, TCaption::kPageGeneral},
     {kPageOperate,   TControlKind::kPage,          0,    4,  26, 333, 235, TCaption::kPageOperate},
@@ -74,6 +74,8 @@ const TControlSpec kOptionsControls[58] = {
     {kCheckBoxTransparence, TControlKind::kHeadingCheckBox, kPageView,  20, 125, 100, 16, TCaption::kTransparence},
     {kLabelTransparence,    TControlKind::kLabel,           kPageView,  24, 154,  64, 14, TCaption::kOpacity},
     {kEditTransparence,     TControlKind::kUpDownEdit,      kPageView,  92, 150,  36, 20, TCaption::kNone},
+    {kLabelLanguage,        TControlKind::kLabel,           kPageView,  12, 198, 100, 16, TCaption::kLanguageLabel},
+    {kComboBoxLanguage,     TControlKind::kDropDownList,    kPageView, 116, 194, 140, 20, TCaption::kNone},
 
     {kPanelSample,    TControlKind::kSamplePanel, kPageForm,      12,  8, 309,  28, TCaption::kNone},
     {kRichEditForm,   TControlKind::kRichEdit,    kPanelSample,    4,  5, 301,  18, TCaption::kNone},

@@ -71,6 +71,8 @@ enum OptionsControl : int32_t {
   kCheckBoxTransparence,
   kLabelTransparence,
   kEditTransparence,
+  kLabelLanguage,
+  kComboBoxLanguage,
 
   kPanelSample = 1601,
   kRichEditForm,
@@ -81,7 +83,7 @@ enum OptionsControl : int32_t {
   kLabelLinkMP3on3,
 };
 
-extern const TControlSpec kOptionsControls[58];
+extern const TControlSpec kOptionsControls[60];
 
 // The page of the tab control a control is on; 0 for the tabs and the buttons.
 int32_t OptionsPage(int32_t id);
