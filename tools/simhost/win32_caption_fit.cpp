@@ -196,8 +196,9 @@ bool Contains(const RECT& outer, const RECT& inner) {
          inner.bottom <= outer.bottom;
 }
 
-// A control with a caption stays inside its parent, off the other controls beside it, and
-// either inside a group box or outside it (a check box over the heading line excepted).
+// A control with a caption stays inside its parent, off the other controls beside it (a tab
+// control excepted: its pages lie over it), and either inside a group box or outside it (a
+// check box over the heading line excepted).
 void CheckPlace(HWND control, const std::vector<HWND>& all, TFinder& found) {
   HWND parent = GetParent(control);
   const RECT own = RectIn(control, parent);
@@ -212,6 +213,8 @@ void CheckPlace(HWND control, const std::vector<HWND>& all, TFinder& found) {
     const RECT theirs = RectIn(other, parent);
     RECT common = {};
     if (!IntersectRect(&common, &own, &theirs)) continue;
+    // A tab control's pages lie over it.
+    if (IsClass(other, WC_TABCONTROLA)) continue;
     if (IsGroupBox(other)) {
       const bool heading = own.left >= theirs.left && own.right <= theirs.right &&
                            own.top < theirs.top + kHeadingReach;
