@@ -74,7 +74,8 @@ const TKeyListControl kKeyLists[] = {
     {kComboBoxPrevKey, &TOptionsModel::PrevKey, &kTrackKeyEntries},
     {kComboBoxNextKey, &TOptionsModel::NextKey, &kTrackKeyEntries},
     {kComboBoxVisibleKey, &TOptionsModel::VisibleKey, &kVisibleKeyEntries},
-    {kComboBoxLanguage, &TOptionsModel::Language, nullptr, kLanguageEntries, std::size(kLanguageEntries)},
+    {kComboBoxLanguage, &TOptionsModel::Language, nullptr, kLanguageEntries,
+     std::size(kLanguageEntries)},
 };
 struct TTextControl {
   int32_t Id;

@@ -11,14 +11,14 @@ namespace varimo {
 namespace {
 
 // The pixels a control keeps for itself beside its text, as the system's controls draw.
-constexpr int kCheckGap = 4;          // between a check box's glyph and its text
-constexpr int kFocusMargin = 1;       // the focus rectangle around a check box's text
-constexpr int kButtonMargin = 3;      // a push button's edge and focus rectangle, each side
-constexpr int kGroupHeadingInset = 9; // a group box's heading from its edge, and the gap after it
-constexpr int kTabEdge = 2;           // a tab item's raised edge each side, which its text is clipped to
-constexpr int kHeaderMargin = 6;      // a column heading's margin each side
-constexpr int kCellMargin = 6;        // a list cell's text from its edges, both sides together
-constexpr int kComboMargin = 2;       // a closed drop-down list's text from its item box
+constexpr int kCheckGap = 4;           // between a check box's glyph and its text
+constexpr int kFocusMargin = 1;        // the focus rectangle around a check box's text
+constexpr int kButtonMargin = 3;       // a push button's edge and focus rectangle, each side
+constexpr int kGroupHeadingInset = 9;  // a group box's heading from its edge, and the gap after it
+constexpr int kTabEdge = 2;  // a tab item's raised edge each side, which its text is clipped to
+constexpr int kHeaderMargin = 6;  // a column heading's margin each side
+constexpr int kCellMargin = 6;    // a list cell's text from its edges, both sides together
+constexpr int kComboMargin = 2;   // a closed drop-down list's text from its item box
 // A heading check box lies over its group box's top line, within this many pixels of it.
 constexpr int kHeadingReach = 8;
 
@@ -140,8 +140,8 @@ void CheckTabs(HWND tabs, TFinder& found) {
   for (size_t i = 0; i < captions.size(); ++i) {
     RECT item = {};
     SendMessageW(tabs, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&item));
-    found.Check(tabs, " tab " + std::to_string(i), captions[i],
-                Extent(tabs, font, captions[i]).cx, item.right - item.left - 2 * kTabEdge);
+    found.Check(tabs, " tab " + std::to_string(i), captions[i], Extent(tabs, font, captions[i]).cx,
+                item.right - item.left - 2 * kTabEdge);
   }
 }
 
@@ -179,8 +179,8 @@ void CheckFixedList(HWND combo, TFinder& found) {
   HFONT font = FontOf(combo);
   const std::vector<std::wstring> entries = ComboEntries(combo);
   for (size_t i = 0; i < entries.size(); ++i) {
-    found.Check(combo, " entry " + std::to_string(i), entries[i], Extent(combo, font, entries[i]).cx,
-                room);
+    found.Check(combo, " entry " + std::to_string(i), entries[i],
+                Extent(combo, font, entries[i]).cx, room);
   }
 }
 
@@ -219,9 +219,9 @@ void CheckPlace(HWND control, const std::vector<HWND>& all, TFinder& found) {
       const bool heading = own.left >= theirs.left && own.right <= theirs.right &&
                            own.top < theirs.top + kHeadingReach;
       if (Contains(theirs, own) || heading) continue;
-      found.Lines.push_back(Name(control) + " \"" + Utf8FromWide(WindowText(control)) +
-                            "\" crosses the frame of group box id=" +
-                            std::to_string(GetDlgCtrlID(other)));
+      found.Lines.push_back(
+          Name(control) + " \"" + Utf8FromWide(WindowText(control)) +
+          "\" crosses the frame of group box id=" + std::to_string(GetDlgCtrlID(other)));
       continue;
     }
     found.Lines.push_back(Name(control) + " \"" + Utf8FromWide(WindowText(control)) + "\"" +
@@ -249,7 +249,8 @@ std::vector<std::string> CaptionsNotFitting(HWND dialog) {
     } else if (IsClass(control, "ComboBox")) {
       CheckFixedList(control, found);
     }
-    const bool placed = IsClass(control, "Static") || (IsClass(control, "Button") && !IsGroupBox(control));
+    const bool placed =
+        IsClass(control, "Static") || (IsClass(control, "Button") && !IsGroupBox(control));
     if (captioned && placed) CheckPlace(control, all, found);
   }
   return found.Lines;
