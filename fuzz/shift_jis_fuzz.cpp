@@ -73,7 +73,7 @@ void CheckSmallLine(std::string_view text, const std::set<size_t>& lenient, int 
     if (!piece.IsGlyph) {
       Check(lenient.count(taken) == 1 && text.compare(taken, piece.Text.size(), piece.Text) == 0);
       taken += piece.Text.size();
-    } else if (!(piece.Glyph.Cell == GlyphBlank) && !(piece.Glyph.Cell == GlyphEllipsis)) {
+    } else if (!(piece.Glyph.Cell == kGlyphBlank) && !(piece.Glyph.Cell == kGlyphEllipsis)) {
       ++taken;
     }
     Check(taken <= text.size());

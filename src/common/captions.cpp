@@ -57,6 +57,8 @@ const std::array<TCaptionRow, static_cast<size_t>(TCaption::kCount) - 1> kCaptio
     {TCaption::kCommandHostVolumeUp,     u8"*音量を上げる", u8"*Volume up"},
     {TCaption::kCommandHostVolumeDown,   u8"*音量を下げる", u8"*Volume down"},
     {TCaption::kCommandHostExit,         u8"*終了", u8"*Exit"},
+    {TCaption::kKeyPageUp,               "Up", "PgUp"},
+    {TCaption::kKeyPageDown,             "Down", "PgDn"},
 
     {TCaption::kOk,                    u8"OK", u8"OK"},
 

@@ -70,6 +70,10 @@ enum class TCaption : int32_t {
   kCommandHostVolumeDown,
   kCommandHostExit,
 
+  // The hot-key keys whose names differ by language.
+  kKeyPageUp,
+  kKeyPageDown,
+
   // Both dialogs.
   kOk,
 
@@ -123,7 +127,7 @@ enum class TCaption : int32_t {
   kFontPitch,
   kTransparence,
   kOpacity,
-  kLanguageLabel,   // the same in both languages
+  kLanguageLabel,         // the same in both languages
   kLanguageFollowSystem,  // the language list's entries, in the order of the setting's values
   kLanguageNameJapanese,  // each language's name in itself
   kLanguageNameEnglish,

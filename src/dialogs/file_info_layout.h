@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dialogs/dialog_layout.h"
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 #include "sources/file_info.h"
 
 namespace varimo {

@@ -27,9 +27,9 @@ struct THotKeyColumn {
   int32_t (*Value)(size_t position);
 };
 const std::array<THotKeyColumn, 3> kHotKeyColumns = {{
-    {HotKeyCommandPosition, [](size_t p) { return HotKeyCommands[p].Code; }},
+    {HotKeyCommandPosition, [](size_t p) { return kHotKeyCommands[p].Code; }},
     {HotKeyModifierPosition, [](size_t p) { return static_cast<int32_t>(p) + 1; }},
-    {HotKeyKeyPosition, [](size_t p) { return HotKeyKeys[p].VirtualKey; }},
+    {HotKeyKeyPosition, [](size_t p) { return kHotKeyKeys[p].VirtualKey; }},
 }};
 
 constexpr int32_t kMarkColumn = 0;
@@ -146,10 +146,10 @@ const std::vector<std::string>& THotKeyList::EditorEntries(int32_t column, TLang
   using TEntries = std::array<std::vector<std::string>, 3>;
   const auto entriesIn = [](TLanguage l) {
     return TEntries{
-        Captions(HotKeyCommands,
+        Captions(kHotKeyCommands,
                  [l](const THotKeyCommand& c) { return std::string(Caption(c.Caption, l)); }),
-        Captions(HotKeyModifiers, [](const char* c) { return std::string(c); }),
-        Captions(HotKeyKeys, [](const THotKeyKey& k) { return std::string(k.Caption); }),
+        Captions(kHotKeyModifiers, [](const char* c) { return std::string(c); }),
+        Captions(kHotKeyKeys, [l](const THotKeyKey& k) { return std::string(KeyCaption(k, l)); }),
     };
   };
   static const std::array<TEntries, 2> entries = {entriesIn(TLanguage::kJapanese),
@@ -196,7 +196,7 @@ TListChange THotKeyList::Press(int32_t x, int32_t y) {
 }
 
 TListChange THotKeyList::Add() {
-  Rows.push_back({HotKeyCommands[0].Code, std::nullopt, std::nullopt});
+  Rows.push_back({kHotKeyCommands[0].Code, std::nullopt, std::nullopt});
   const int32_t row = static_cast<int32_t>(Rows.size()) - 1;
   Selected = row;
   Armed = row;

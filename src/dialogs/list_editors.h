@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "common/captions.h"
-#include "common/state.h"
+#include "common/subsystem_state.h"
 #include "settings/title_format.h"
 
 namespace varimo {

@@ -12,7 +12,7 @@
 
 #include "common/captions.h"
 #include "dialogs/list_editors.h"
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 #include "settings/settings.h"
 #include "sources/file_info.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "dialogs/options_model.h"
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 #include "platform/win32_ui_ports.h"
 
 namespace varimo {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 
 namespace varimo {
 namespace {

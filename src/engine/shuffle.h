@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "common/state.h"
+#include "common/subsystem_state.h"
 #include "common/track_item.h"
 
 namespace varimo {

@@ -3,7 +3,7 @@
 // main window and in the settings file.
 
 #include "dialogs/options_model.h"
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 
 namespace varimo {
 

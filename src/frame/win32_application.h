@@ -6,7 +6,7 @@
 
 #include "dialogs/win32_plugin_dialogs.h"
 #include "frame/varimo.h"
-#include "frame/win32_hooks.h"
+#include "frame/win32_thread_hooks.h"
 #include "frame/win32_host.h"
 #include "platform/atomic_file.h"
 #include "platform/files.h"
@@ -46,7 +46,7 @@ class Win32Application {
   Win32HotKeySystem hotKeySystem_;
   Win32Menus menus_;
   Win32PluginDialogs dialogs_;
-  Win32Hooks hooks_;
+  Win32ThreadHooks hooks_;
   TPorts ports_;
 };
 

@@ -1,7 +1,7 @@
 #include "hotkeys/host_hooks.h"
 
-#include "window/input.h"
-#include "window/window_modes.h"
+#include "window/keyboard.h"
+#include "window/appearance.h"
 
 namespace varimo {
 namespace {

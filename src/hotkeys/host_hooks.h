@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 #include "platform/ports.h"
 
 namespace varimo {

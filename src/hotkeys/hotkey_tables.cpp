@@ -3,21 +3,21 @@
 namespace varimo {
 
 std::optional<size_t> HotKeyCommandPosition(int32_t code) {
-  for (size_t i = 0; i < HotKeyCommands.size(); ++i) {
-    if (HotKeyCommands[i].Code == code) return i;
+  for (size_t i = 0; i < kHotKeyCommands.size(); ++i) {
+    if (kHotKeyCommands[i].Code == code) return i;
   }
   return std::nullopt;
 }
 
 std::optional<size_t> HotKeyKeyPosition(int32_t virtualKey) {
-  for (size_t i = 0; i < HotKeyKeys.size(); ++i) {
-    if (HotKeyKeys[i].VirtualKey == virtualKey) return i;
+  for (size_t i = 0; i < kHotKeyKeys.size(); ++i) {
+    if (kHotKeyKeys[i].VirtualKey == virtualKey) return i;
   }
   return std::nullopt;
 }
 
 std::optional<size_t> HotKeyModifierPosition(int32_t mod) {
-  if (mod < 1 || mod > static_cast<int32_t>(HotKeyModifiers.size())) return std::nullopt;
+  if (mod < 1 || mod > static_cast<int32_t>(kHotKeyModifiers.size())) return std::nullopt;
   return static_cast<size_t>(mod - 1);
 }
 

@@ -50,7 +50,7 @@ struct THotKeyCommand {
 };
 
 // In the order the command list shows them.
-inline constexpr std::array<THotKeyCommand, 25> HotKeyCommands = {{
+inline constexpr std::array<THotKeyCommand, 25> kHotKeyCommands = {{
     {kHotKeyActivate, TCaption::kCommandActivate},
     {kHotKeyPopupMenu, TCaption::kCommandPopupMenu},
     {kHotKeyPlaySelection, TCaption::kCommandPlaySelection},
@@ -81,11 +81,18 @@ inline constexpr std::array<THotKeyCommand, 25> HotKeyCommands = {{
 struct THotKeyKey {
   int32_t VirtualKey;
   const char* Caption;
+  // Set where the key's name differs by language; its Japanese text is Caption.
+  TCaption Named = TCaption::kNone;
 };
 
+// The key's name in a language.
+inline const char* KeyCaption(const THotKeyKey& key, TLanguage language) {
+  return key.Named == TCaption::kNone ? key.Caption : Caption(key.Named, language);
+}
+
 // Punctuation as the Japanese layout labels its keys; "Up" and "Down" are page up and page
-// down, the arrows are the four arrow captions.
-inline constexpr std::array<THotKeyKey, 70> HotKeyKeys = {{
+// down (PgUp and PgDn in English), the arrows are the four arrow captions.
+inline constexpr std::array<THotKeyKey, 70> kHotKeyKeys = {{
     {48, "0"},   {49, "1"},    {50, "2"},    {51, "3"},     {52, "4"},    {53, "5"},
     {54, "6"},   {55, "7"},    {56, "8"},    {57, "9"},     {65, "A"},    {66, "B"},
     {67, "C"},   {68, "D"},    {69, "E"},    {70, "F"},     {71, "G"},    {72, "H"},
@@ -97,7 +104,7 @@ inline constexpr std::array<THotKeyKey, 70> HotKeyKeys = {{
     {113, "F2"}, {114, "F3"},  {115, "F4"},  {116, "F5"},   {117, "F6"},  {118, "F7"},
     {119, "F8"}, {120, "F9"},  {121, "F10"}, {122, "F11"},  {123, "F12"}, {37, u8"←"},
     {39, u8"→"}, {38, u8"↑"},  {40, u8"↓"},  {13, "Enter"}, {27, "Esc"},  {32, "Space"},
-    {33, "Up"},  {34, "Down"}, {36, "Home"}, {35, "End"},
+    {33, "Up", TCaption::kKeyPageUp},  {34, "Down", TCaption::kKeyPageDown}, {36, "Home"}, {35, "End"},
 }};
 
 // The system's hot-key modifier bits.
@@ -108,7 +115,7 @@ enum HotKeyModifier : int32_t {
 };
 
 // Mod is the position in this list plus one; a hot key always has a modifier.
-inline constexpr std::array<const char*, 7> HotKeyModifiers = {
+inline constexpr std::array<const char*, 7> kHotKeyModifiers = {
     {"Alt", "Ctrl", "Ctrl+Alt", "Shift", "Shift+Alt", "Ctrl+Shift", "Ctrl+Shift+Alt"}};
 
 // Positions in the three lists; none for a value no list holds (a hand-edited settings file).

@@ -7,7 +7,7 @@
 #include "engine/play_commands.h"
 #include "hotkeys/hotkey_tables.h"
 #include "window/popup_menu.h"
-#include "window/window_modes.h"
+#include "window/appearance.h"
 
 namespace varimo {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 #include "settings/settings.h"
 
 namespace varimo {

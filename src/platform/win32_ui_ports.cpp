@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32_text.h"
+#include "platform/win32_window_object.h"
 
 namespace varimo {
 namespace {
@@ -24,16 +25,7 @@ std::wstring MenuText(const TMenuItem& item) {
   return text;
 }
 
-// Owner chains are short; a longer one is not followed to its end.
-constexpr int kMaxOwners = 16;
-
-bool OwnedBy(HWND window, HWND main) {
-  HWND owner = GetWindow(window, GW_OWNER);
-  for (int n = 0; owner != nullptr && n < kMaxOwners; ++n, owner = GetWindow(owner, GW_OWNER)) {
-    if (owner == main) return true;
-  }
-  return false;
-}
+bool OwnedBy(HWND window, HWND main) { return OwnerChainHolds(GetWindow(window, GW_OWNER), main); }
 
 bool IsOpenPluginWindow(HWND window, HWND main) {
   return window != nullptr && IsWindowVisible(window) && IsWindowEnabled(window) &&

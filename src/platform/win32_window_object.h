@@ -1,7 +1,7 @@
 #pragma once
 // The object behind a window procedure: the last parameter of CreateWindowEx, kept in the
 // window's user data from WM_NCCREATE on. One thunk for the plug-in's window and the
-// simulated host's windows.
+// simulated host's windows. Also the walk up a window's owners.
 
 #include <windows.h>
 
@@ -16,6 +16,17 @@ T* WindowObject(HWND window, UINT message, LPARAM lParam) {
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   return reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+// Whether wanted is first or one of the windows owning first in turn. Owner chains are
+// short; a longer one is not followed to its end.
+inline bool OwnerChainHolds(HWND first, HWND wanted) {
+  constexpr int kMaxOwners = 16;
+  HWND owner = first;
+  for (int n = 0; owner != nullptr && n < kMaxOwners; ++n, owner = GetWindow(owner, GW_OWNER)) {
+    if (owner == wanted) return true;
+  }
+  return false;
 }
 
 }  // namespace varimo

@@ -62,10 +62,10 @@ FrameHeader DecodeHeader(const uint8_t* bytes) {
   return {ReadUInt16BE(bytes), ReadUInt16BE(bytes + 2)};
 }
 
-enum class SearchEnd { Header, FileEnd, SpanExhausted };
+enum class TSearchEnd { kHeader, kFileEnd, kSpanExhausted };
 
 struct SearchResult {
-  SearchEnd End = SearchEnd::SpanExhausted;
+  TSearchEnd End = TSearchEnd::kSpanExhausted;
   int64_t Offset = 0;
   FrameHeader Header;
 };
@@ -87,17 +87,17 @@ SearchResult FindFrameHeader(FileReader& file, int64_t start, int64_t d,
     uint8_t bytes[kTagHeaderSize];
     int64_t at = start + d;
     if (file.ReadAt(at, bytes, 4) < 4) {
-      result.End = SearchEnd::FileEnd;
+      result.End = TSearchEnd::kFileEnd;
       return result;
     }
     if (std::memcmp(bytes, "ID3", 3) == 0) {
       if (file.ReadAt(at, bytes, kTagHeaderSize) < kTagHeaderSize) {
-        result.End = SearchEnd::FileEnd;
+        result.End = TSearchEnd::kFileEnd;
         return result;
       }
       d += TagStep(bytes);
     } else if (StartsFrameHeader(bytes)) {
-      result.End = SearchEnd::Header;
+      result.End = TSearchEnd::kHeader;
       result.Offset = at;
       result.Header = DecodeHeader(bytes);
       return result;
@@ -118,11 +118,11 @@ Probe ProbeAt(FileReader& file, int64_t start, int64_t span) {
   uint8_t bytes[4];
   if (file.ReadAt(start, bytes, 4) < 4) {
     probe.Kind = kProbeEnd;
-    probe.Search.End = SearchEnd::FileEnd;
+    probe.Search.End = TSearchEnd::kFileEnd;
     return probe;
   }
   if (StartsFrameHeader(bytes)) {
-    probe.Search = {SearchEnd::Header, start, DecodeHeader(bytes)};
+    probe.Search = {TSearchEnd::kHeader, start, DecodeHeader(bytes)};
     return probe;
   }
   int64_t d = 0;
@@ -138,7 +138,7 @@ Probe ProbeAt(FileReader& file, int64_t start, int64_t span) {
     }
   }
   probe.Search = FindFrameHeader(file, start, d, span);
-  if (probe.Search.End == SearchEnd::FileEnd) probe.Kind = kProbeEnd;
+  if (probe.Search.End == TSearchEnd::kFileEnd) probe.Kind = kProbeEnd;
   return probe;
 }
 
@@ -146,7 +146,7 @@ Probe ProbeAt(FileReader& file, int64_t start, int64_t span) {
 Probe ProbeAndPosition(FileReader& file, int64_t span = kSearchSpan) {
   int64_t start = file.Position();
   Probe probe = ProbeAt(file, start, span);
-  file.Seek(probe.Search.End == SearchEnd::Header ? probe.Search.Offset : start);
+  file.Seek(probe.Search.End == TSearchEnd::kHeader ? probe.Search.Offset : start);
   return probe;
 }
 
@@ -185,7 +185,7 @@ int32_t EstimateLengthMS(FileReader& file, int64_t count) {
   // A header at or past the range's end belongs to what follows the range, so the search
   // stops there: an archive of small members then costs its own size, not 64 KiB a member.
   Probe probe = ProbeAndPosition(file, std::min(kSearchSpan, bytes));
-  if (probe.Search.End != SearchEnd::Header || probe.Search.Offset - start >= bytes) return -1;
+  if (probe.Search.End != TSearchEnd::kHeader || probe.Search.Offset - start >= bytes) return -1;
   const FrameHeader& header = probe.Search.Header;
   if (!header.IsMpeg1Layer3()) return -1;
   int64_t kbps = header.BitrateKbps();
@@ -202,7 +202,7 @@ bool AnalyzeMpegStream(FileReader& file, TMpegInfo& info, int64_t limit,
   FrameHeader last;  // all bits zero until a frame is counted
   while (limit == 0 || p < limit) {
     SearchResult found = FindFrameHeader(file, p, 0);
-    if (found.End != SearchEnd::Header) break;
+    if (found.End != TSearchEnd::kHeader) break;
     p = found.Offset;
     // The next member's first frame is not this member's.
     if (limit != 0 && p >= limit) break;

@@ -13,8 +13,8 @@ namespace varimo {
 
 // The bitmaps a canvas copies from: the frame pieces and the text glyphs of the skin.
 enum class TCanvasBitmap {
-  Skin,
-  Glyphs,
+  kSkin,
+  kGlyphs,
 };
 
 // The character set of Shift-JIS fonts, as the platform numbers it.

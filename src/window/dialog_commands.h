@@ -3,7 +3,7 @@
 // options, a track's file information, extracting a track to a file and unpacking a Pack
 // file with the external program.
 
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 
 namespace varimo {
 

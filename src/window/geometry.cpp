@@ -15,7 +15,7 @@ TSkinRect PiecePlacement(TSkinPiece piece, int32_t width, int32_t height) {
 }
 
 TSkinRect PositionThumbAt(int32_t width, int32_t height, int32_t offset) {
-  const TSkinRect size = SkinPieceRect(TSkinPiece::PositionThumb);
+  const TSkinRect size = SkinPieceRect(TSkinPiece::kPositionThumb);
   const int left = EdgeAt(geometry::kPositionThumbStart.X, width) + offset;
   const int top = EdgeAt(geometry::kPositionThumbStart.Y, height);
   return {left, top, left + size.Width(), top + size.Height()};

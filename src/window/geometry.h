@@ -4,13 +4,13 @@
 // and their travel, the time digits, the small window's line, and each part a press can land
 // on with the painted piece it lies in. Layout, painting, hit tests, hover cursors, dragging
 // and resizing read their places here; the window's sizes come from common/vocabulary.h and
-// the title bar's height from common/state.h, which the lower folders share.
+// the title bar's height from common/subsystem_state.h, which the lower folders share.
 
 #include <array>
 #include <climits>
 #include <cstdint>
 
-#include "common/state.h"
+#include "common/subsystem_state.h"
 #include "common/vocabulary.h"
 #include "window/skin_tables.h"
 
@@ -146,7 +146,7 @@ constexpr TEdgeOffset kTimeColumnRight = Far(21);
 // resting on the bottom panel. The thumb is as large as its skin piece.
 constexpr TEdgeOffset kScrollThumbLeft = Far(15);
 constexpr THitRange kScrollThumbTops = {
-    kTitleBottom, Far(kPanelTop.Offset + SkinPieceRect(TSkinPiece::ScrollThumb).Height())};
+    kTitleBottom, Far(kPanelTop.Offset + SkinPieceRect(TSkinPiece::kScrollThumb).Height())};
 
 // The position thumb at the start of the bar, how far it travels to the right, and where a
 // drag of it counts from (the pointer three pixels into the thumb). As large as its piece.
@@ -160,7 +160,7 @@ constexpr TEdgeOffset kTimeTop = Far(15);
 constexpr TEdgeOffset kTimeMinusX = Far(82);
 constexpr std::array<TEdgeOffset, 4> kTimeDigitX = {{Far(77), Far(72), Far(64), Far(59)}};
 constexpr TEdgeRect kTimeDisplay = {kTimeMinusX, kTimeTop, Far(54),
-                                    Far(kTimeTop.Offset - GlyphHeight)};
+                                    Far(kTimeTop.Offset - kGlyphHeight)};
 
 // The small window's glyph row: its time (tens of minutes, minutes, colon, tens of seconds,
 // seconds, with the minus sign in front) and its line, which starts at the left, gives way to
@@ -216,12 +216,12 @@ inline constexpr std::array<TRegionRow, 4> kSmallRegions = {{
 // Where the fixed pieces of the frame are copied to; the fillers and side tiles repeat
 // between them.
 inline constexpr std::array<TPiecePlacement, 6> kPiecePlacements = {{
-    {TSkinPiece::TopLeftCorner, {Near(0), Near(0), Near(kTileWidth), kTitleBottom}},
-    {TSkinPiece::TopRightCorner, kTopRightCorner},
-    {TSkinPiece::BottomLeft, {Near(0), kPanelTop, Near(125), Far(0)}},
-    {TSkinPiece::BottomRight, kBottomRight},
-    {TSkinPiece::SmallLeft, {Near(0), Near(0), Near(kTileWidth), Near(kSmallHeight)}},
-    {TSkinPiece::SmallRight, kSmallRight},
+    {TSkinPiece::kTopLeftCorner, {Near(0), Near(0), Near(kTileWidth), kTitleBottom}},
+    {TSkinPiece::kTopRightCorner, kTopRightCorner},
+    {TSkinPiece::kBottomLeft, {Near(0), kPanelTop, Near(125), Far(0)}},
+    {TSkinPiece::kBottomRight, kBottomRight},
+    {TSkinPiece::kSmallLeft, {Near(0), Near(0), Near(kTileWidth), Near(kSmallHeight)}},
+    {TSkinPiece::kSmallRight, kSmallRight},
 }};
 
 // Code that counts these from the top or left edge without the window's size at hand.

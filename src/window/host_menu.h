@@ -2,7 +2,7 @@
 // The item "Varimo" that the hidden window puts into the host's main popup menu, so the user
 // can bring the window back from there.
 
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 
 namespace varimo {
 

@@ -143,7 +143,7 @@ TScrollThumb ScrollThumb(int height, size_t trackCount, int visibleRows, int top
 }
 
 TSkinRect ScrollThumbRect(int width, int thumbY) {
-  const TSkinRect size = SkinPieceRect(TSkinPiece::ScrollThumb);
+  const TSkinRect size = SkinPieceRect(TSkinPiece::kScrollThumb);
   const int left = EdgeAt(geometry::kScrollThumbLeft, width);
   return {left, thumbY, left + size.Width(), thumbY + size.Height()};
 }

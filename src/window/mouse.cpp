@@ -7,7 +7,7 @@
 #include "window/geometry.h"
 #include "window/layout.h"
 #include "window/snap.h"
-#include "window/window_modes.h"
+#include "window/appearance.h"
 
 namespace varimo {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 #include "window/regions.h"
 
 namespace varimo {

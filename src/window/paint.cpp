@@ -12,11 +12,11 @@ namespace {
 constexpr int kPressedThumbOffset = 9;
 
 void Copy(ICanvas& canvas, TSkinPiece piece, bool alternate, const TSkinRect& to) {
-  canvas.CopyRect(TCanvasBitmap::Skin, SkinPieceRect(piece, alternate), to);
+  canvas.CopyRect(TCanvasBitmap::kSkin, SkinPieceRect(piece, alternate), to);
 }
 
 void CopyGlyph(ICanvas& canvas, const TGlyphPiece& glyph) {
-  canvas.CopyRect(TCanvasBitmap::Glyphs, GlyphCellRect(glyph.Cell), glyph.To);
+  canvas.CopyRect(TCanvasBitmap::kGlyphs, GlyphCellRect(glyph.Cell), glyph.To);
 }
 
 // A piece at its fixed place, anchored to the window's edges.
@@ -28,23 +28,23 @@ void PaintTitleBar(ICanvas& canvas, int width, int height, bool active) {
   const bool inactive = !active;
   const int tile = geometry::kTileWidth;
   const int bottom = EdgeAt(geometry::kTitleBottom, height);
-  const int end = PiecePlacement(TSkinPiece::TopRightCorner, width, height).Left;
-  Place(canvas, TSkinPiece::TopLeftCorner, inactive, width, height);
-  for (int x = PiecePlacement(TSkinPiece::TopLeftCorner, width, height).Right; x < end; x += tile) {
-    Copy(canvas, TSkinPiece::TopFiller, inactive, {x, 0, x + tile, bottom});
+  const int end = PiecePlacement(TSkinPiece::kTopRightCorner, width, height).Left;
+  Place(canvas, TSkinPiece::kTopLeftCorner, inactive, width, height);
+  for (int x = PiecePlacement(TSkinPiece::kTopLeftCorner, width, height).Right; x < end; x += tile) {
+    Copy(canvas, TSkinPiece::kTopFiller, inactive, {x, 0, x + tile, bottom});
   }
-  const int titleHalf = SkinPieceRect(TSkinPiece::Title).Width() / 2;
-  Copy(canvas, TSkinPiece::Title, inactive,
+  const int titleHalf = SkinPieceRect(TSkinPiece::kTitle).Width() / 2;
+  Copy(canvas, TSkinPiece::kTitle, inactive,
        {width / 2 - titleHalf, 0, width / 2 + titleHalf, bottom});
-  Place(canvas, TSkinPiece::TopRightCorner, inactive, width, height);
+  Place(canvas, TSkinPiece::kTopRightCorner, inactive, width, height);
 }
 
 void PaintSides(ICanvas& canvas, int width, int height) {
   const int tile = geometry::kSideTileHeight;
   const int right = EdgeAt(geometry::kRightTilesLeft, width);
   for (int y = EdgeAt(geometry::kTitleBottom, height); y < height - tile; y += tile) {
-    Copy(canvas, TSkinPiece::LeftSide, false, {0, y, geometry::kTileWidth, y + tile});
-    Copy(canvas, TSkinPiece::RightSide, false, {right, y, width, y + tile});
+    Copy(canvas, TSkinPiece::kLeftSide, false, {0, y, geometry::kTileWidth, y + tile});
+    Copy(canvas, TSkinPiece::kRightSide, false, {right, y, width, y + tile});
   }
 }
 
@@ -70,13 +70,13 @@ void PaintRows(ICanvas& canvas, const TPaintSkin& skin, const TPaintWindow& wind
 
 void PaintBottom(ICanvas& canvas, int width, int height) {
   const int top = EdgeAt(geometry::kPanelTop, height);
-  const int end = PiecePlacement(TSkinPiece::BottomRight, width, height).Left;
-  Place(canvas, TSkinPiece::BottomLeft, false, width, height);
-  for (int x = PiecePlacement(TSkinPiece::BottomLeft, width, height).Right; x < end;
+  const int end = PiecePlacement(TSkinPiece::kBottomRight, width, height).Left;
+  Place(canvas, TSkinPiece::kBottomLeft, false, width, height);
+  for (int x = PiecePlacement(TSkinPiece::kBottomLeft, width, height).Right; x < end;
        x += geometry::kTileWidth) {
-    Copy(canvas, TSkinPiece::BottomFiller, false, {x, top, x + geometry::kTileWidth, height});
+    Copy(canvas, TSkinPiece::kBottomFiller, false, {x, top, x + geometry::kTileWidth, height});
   }
-  Place(canvas, TSkinPiece::BottomRight, false, width, height);
+  Place(canvas, TSkinPiece::kBottomRight, false, width, height);
 }
 
 bool ShowsPlayback(const TAlbumState& album, const TPaintPlay& play) {
@@ -95,7 +95,7 @@ TScrollThumb PaintNormalWindow(ICanvas& canvas, const TPaintSkin& skin, const TP
   PaintBottom(canvas, width, height);
   const TScrollThumb thumb =
       ScrollThumb(height, album.Tracks.size(), window.VisibleRows, window.TopIndex);
-  Copy(canvas, TSkinPiece::ScrollThumb, window.ScrollThumbPressed,
+  Copy(canvas, TSkinPiece::kScrollThumb, window.ScrollThumbPressed,
        ScrollThumbRect(width, thumb.ThumbY));
   if (ShowsPlayback(album, play)) {
     DrawTimeDisplay(canvas, width, height, play.TimeDigits, play.Remain);
@@ -110,13 +110,13 @@ void PaintSmallWindow(ICanvas& canvas, const TPaintSkin& skin, const TPaintWindo
                       const TListForm& form, const TPaintPlay& play) {
   const int width = window.Width;
   const int height = kSmallWindowHeight;
-  const int end = PiecePlacement(TSkinPiece::SmallRight, width, height).Left;
-  Place(canvas, TSkinPiece::SmallLeft, false, width, height);
-  for (int x = PiecePlacement(TSkinPiece::SmallLeft, width, height).Right; x < end;
+  const int end = PiecePlacement(TSkinPiece::kSmallRight, width, height).Left;
+  Place(canvas, TSkinPiece::kSmallLeft, false, width, height);
+  for (int x = PiecePlacement(TSkinPiece::kSmallLeft, width, height).Right; x < end;
        x += geometry::kTileWidth) {
-    Copy(canvas, TSkinPiece::SmallFiller, false, {x, 0, x + geometry::kTileWidth, height});
+    Copy(canvas, TSkinPiece::kSmallFiller, false, {x, 0, x + geometry::kTileWidth, height});
   }
-  Place(canvas, TSkinPiece::SmallRight, !window.Active, width, height);
+  Place(canvas, TSkinPiece::kSmallRight, !window.Active, width, height);
   // A current index the list does not hold (a list shorter than the one it was set for) has
   // no line to show.
   const int current = album.CurrentIndex;
@@ -164,7 +164,7 @@ void DrawTimeDisplay(ICanvas& canvas, int width, int height, const TTimeDigits& 
 }
 
 void BlankTimeDisplay(ICanvas& canvas, int width, int height) {
-  Copy(canvas, TSkinPiece::TimeBackground, false, TimeDisplayRect(width, height));
+  Copy(canvas, TSkinPiece::kTimeBackground, false, TimeDisplayRect(width, height));
 }
 
 void DrawSmallTime(ICanvas& canvas, int width, const TTimeDigits& digits, bool remain) {
@@ -177,19 +177,19 @@ void DrawPositionThumb(ICanvas& canvas, int width, int height, bool ownLayout, i
                        double fraction) {
   const TSkinRect to = PositionThumbRect(width, height, fraction);
   if (offset < 0) {
-    canvas.CopyRect(TCanvasBitmap::Skin, PositionBarBackground(PositionThumbOffset(fraction)), to);
+    canvas.CopyRect(TCanvasBitmap::kSkin, PositionBarBackground(PositionThumbOffset(fraction)), to);
     return;
   }
   const bool pressed = offset > 0;
   if (ownLayout) {
-    Copy(canvas, TSkinPiece::PositionThumb, pressed, to);
+    Copy(canvas, TSkinPiece::kPositionThumb, pressed, to);
     return;
   }
   // Other skins have no position thumb; the scroll thumb's ends make one.
   const TPositionThumbSource source = PositionThumbSource(false, pressed);
   const int middle = to.Top + source.Upper.Height();
-  canvas.CopyRect(TCanvasBitmap::Skin, source.Upper, {to.Left, to.Top, to.Right, middle});
-  canvas.CopyRect(TCanvasBitmap::Skin, source.Lower, {to.Left, middle, to.Right, to.Bottom});
+  canvas.CopyRect(TCanvasBitmap::kSkin, source.Upper, {to.Left, to.Top, to.Right, middle});
+  canvas.CopyRect(TCanvasBitmap::kSkin, source.Lower, {to.Left, middle, to.Right, to.Bottom});
 }
 
 }  // namespace varimo

@@ -10,7 +10,7 @@
 #include "settings/title_format.h"
 #include "window/canvas.h"
 #include "window/layout.h"
-#include "window/paint_state.h"
+#include "window/paint_inputs.h"
 
 namespace varimo {
 

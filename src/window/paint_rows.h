@@ -10,7 +10,7 @@
 #include "common/track_item.h"
 #include "settings/title_format.h"
 #include "window/layout.h"
-#include "window/paint_state.h"
+#include "window/paint_inputs.h"
 
 namespace varimo {
 

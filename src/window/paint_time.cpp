@@ -8,7 +8,7 @@ namespace varimo {
 namespace {
 
 TGlyphPiece GlyphAt(TGlyphCell cell, int x, int y) {
-  return {cell, {x, y, x + GlyphWidth, y + GlyphHeight}};
+  return {cell, {x, y, x + kGlyphWidth, y + kGlyphHeight}};
 }
 
 // A glyph of the small window's row at x, counted as the geometry table counts it.
@@ -23,7 +23,7 @@ bool ShowsTime(const TTimeDigits& digits) {
 }  // namespace
 
 TGlyphCell DigitGlyph(int digit) {
-  return digit >= 0 && digit <= 9 ? GlyphDigit(digit) : GlyphBlank;
+  return digit >= 0 && digit <= 9 ? GlyphDigit(digit) : kGlyphBlank;
 }
 
 std::vector<TGlyphPiece> TimeDisplayGlyphs(const TTimeDigits& digits, bool remain, int width,
@@ -31,7 +31,7 @@ std::vector<TGlyphPiece> TimeDisplayGlyphs(const TTimeDigits& digits, bool remai
   std::vector<TGlyphPiece> pieces;
   if (!ShowsTime(digits)) return pieces;
   const int top = EdgeAt(geometry::kTimeTop, height);
-  if (remain) pieces.push_back(GlyphAt(GlyphMinus, EdgeAt(geometry::kTimeMinusX, width), top));
+  if (remain) pieces.push_back(GlyphAt(kGlyphMinus, EdgeAt(geometry::kTimeMinusX, width), top));
   for (size_t i = 0; i < digits.size(); ++i) {
     pieces.push_back(GlyphAt(DigitGlyph(digits[i]), EdgeAt(geometry::kTimeDigitX[i], width), top));
   }
@@ -47,18 +47,18 @@ std::vector<TGlyphPiece> SmallTimeGlyphs(const TTimeDigits& digits, bool remain,
   std::vector<TGlyphPiece> pieces;
   if (!ShowsTime(digits)) return pieces;
   const int tens = digits[0];
-  const TGlyphCell tensCell = tens == 0 ? GlyphBlank : DigitGlyph(tens);
+  const TGlyphCell tensCell = tens == 0 ? kGlyphBlank : DigitGlyph(tens);
   if (remain && tens != 0) {
-    pieces.push_back(SmallGlyphAt(GlyphMinus, geometry::kSmallMinusX, width));
+    pieces.push_back(SmallGlyphAt(kGlyphMinus, geometry::kSmallMinusX, width));
     pieces.push_back(SmallGlyphAt(tensCell, kSmallTimeX[0], width));
   } else if (remain) {
-    pieces.push_back(SmallGlyphAt(GlyphBlank, geometry::kSmallMinusX, width));
-    pieces.push_back(SmallGlyphAt(GlyphMinus, kSmallTimeX[0], width));
+    pieces.push_back(SmallGlyphAt(kGlyphBlank, geometry::kSmallMinusX, width));
+    pieces.push_back(SmallGlyphAt(kGlyphMinus, kSmallTimeX[0], width));
   } else {
     pieces.push_back(SmallGlyphAt(tensCell, kSmallTimeX[0], width));
   }
   pieces.push_back(SmallGlyphAt(DigitGlyph(digits[1]), kSmallTimeX[1], width));
-  pieces.push_back(SmallGlyphAt(GlyphColon, kSmallTimeX[2], width));
+  pieces.push_back(SmallGlyphAt(kGlyphColon, kSmallTimeX[2], width));
   pieces.push_back(SmallGlyphAt(DigitGlyph(digits[2]), kSmallTimeX[3], width));
   pieces.push_back(SmallGlyphAt(DigitGlyph(digits[3]), kSmallTimeX[4], width));
   return pieces;
@@ -69,11 +69,11 @@ std::vector<TGlyphPiece> SmallTrackTimeGlyphs(std::string_view time, int width) 
   std::vector<TGlyphPiece> pieces;
   if (time.empty()) return pieces;
   // The first four characters around the colon; a time text holds digits only.
-  const auto cellOf = [](char c) { return GlyphOf(static_cast<uint8_t>(c)).value_or(GlyphBlank); };
-  const TGlyphCell first = time[0] == '0' ? GlyphBlank : cellOf(time[0]);
+  const auto cellOf = [](char c) { return GlyphOf(static_cast<uint8_t>(c)).value_or(kGlyphBlank); };
+  const TGlyphCell first = time[0] == '0' ? kGlyphBlank : cellOf(time[0]);
   pieces.push_back(SmallGlyphAt(first, kSmallTimeX[0], width));
   if (time.size() > 1) pieces.push_back(SmallGlyphAt(cellOf(time[1]), kSmallTimeX[1], width));
-  pieces.push_back(SmallGlyphAt(GlyphColon, kSmallTimeX[2], width));
+  pieces.push_back(SmallGlyphAt(kGlyphColon, kSmallTimeX[2], width));
   for (size_t i = 2; i < std::min<size_t>(time.size(), 4); ++i) {
     pieces.push_back(SmallGlyphAt(cellOf(time[i]), kSmallTimeX[i + 1], width));
   }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/captions.h"
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 
 namespace varimo {
 

@@ -122,7 +122,7 @@ TSkinColors LoadSkinColors(std::string_view folder, IFiles& files) {
 
 TBitmapSize FrameBitmapMinimum() {
   TBitmapSize size;
-  for (const TSkinPieceRects& piece : SkinPieces) {
+  for (const TSkinPieceRects& piece : kSkinPieces) {
     for (const TSkinRect& rect : {piece.Rect, piece.Alternate}) {
       size.Width = std::max(size.Width, rect.Right);
       size.Height = std::max(size.Height, rect.Bottom);
@@ -132,7 +132,7 @@ TBitmapSize FrameBitmapMinimum() {
 }
 
 TBitmapSize GlyphBitmapMinimum() {
-  return {GlyphBitmapWidth, GlyphBitmapHeight};
+  return {kGlyphBitmapWidth, kGlyphBitmapHeight};
 }
 
 std::optional<TBmpImage> ReadSkinBitmap(IFiles& files, const std::string& path,
@@ -160,7 +160,7 @@ TBitmapCandidate LoadFrameBitmap(std::string_view folder, const TPathTest& isFil
   const TBitmapCandidate candidates[] = {
       {SkinFilePath(folder, "Varimo.bmp"), "", true, FrameBitmapMinimum()},
       {SkinFilePath(folder, "Pledit.bmp"), "", false, FrameBitmapMinimum()},
-      {"", PleditBitmapResource, true, FrameBitmapMinimum()},
+      {"", kPleditBitmapResource, true, FrameBitmapMinimum()},
   };
   return LoadFirst(candidates, std::size(candidates), isFile, load);
 }
@@ -169,7 +169,7 @@ TBitmapCandidate LoadGlyphBitmap(std::string_view folder, const TPathTest& isFil
                                  const TBitmapLoad& load) {
   const TBitmapCandidate candidates[] = {
       {SkinFilePath(folder, "Text.bmp"), "", false, GlyphBitmapMinimum()},
-      {"", TextBitmapResource, false, GlyphBitmapMinimum()},
+      {"", kTextBitmapResource, false, GlyphBitmapMinimum()},
   };
   return LoadFirst(candidates, std::size(candidates), isFile, load);
 }

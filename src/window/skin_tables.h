@@ -29,25 +29,25 @@ constexpr bool operator!=(const TSkinRect& a, const TSkinRect& b) {
 }
 
 // The built-in frame bitmap; host skins ship taller ones with the same pieces at the top.
-constexpr int BuiltInSkinWidth = 280;
-constexpr int BuiltInSkinHeight = 111;
+constexpr int kBuiltInSkinWidth = 280;
+constexpr int kBuiltInSkinHeight = 111;
 
 enum class TSkinPiece {
-  TopLeftCorner,
-  Title,
-  TopFiller,
-  TopRightCorner,  // carries the small-window and close buttons
-  LeftSide,
-  RightSide,  // with the scroll groove
-  BottomLeft,
-  BottomFiller,
-  BottomRight,  // mini buttons, time display, position bar, scroll arrows, resize grip
-  ScrollThumb,
-  TimeBackground,  // lies inside BottomRight
-  SmallLeft,
-  SmallFiller,
-  SmallRight,     // the small window's buttons
-  PositionThumb,  // own layout only ("Varimo.bmp" and the built-in bitmap)
+  kTopLeftCorner,
+  kTitle,
+  kTopFiller,
+  kTopRightCorner,  // carries the small-window and close buttons
+  kLeftSide,
+  kRightSide,  // with the scroll groove
+  kBottomLeft,
+  kBottomFiller,
+  kBottomRight,  // mini buttons, time display, position bar, scroll arrows, resize grip
+  kScrollThumb,
+  kTimeBackground,  // lies inside kBottomRight
+  kSmallLeft,
+  kSmallFiller,
+  kSmallRight,     // the small window's buttons
+  kPositionThumb,  // own layout only ("Varimo.bmp" and the built-in bitmap)
 };
 
 // Rect is the active (or unpressed) variant, Alternate the inactive (or pressed) one; the
@@ -59,28 +59,28 @@ struct TSkinPieceRects {
 };
 
 // In the order of TSkinPiece.
-inline constexpr std::array<TSkinPieceRects, 15> SkinPieces = {{
-    {TSkinPiece::TopLeftCorner, {0, 0, 25, 20}, {0, 21, 25, 41}},
-    {TSkinPiece::Title, {26, 0, 126, 20}, {26, 21, 126, 41}},
-    {TSkinPiece::TopFiller, {127, 0, 152, 20}, {127, 21, 152, 41}},
-    {TSkinPiece::TopRightCorner, {153, 0, 178, 20}, {153, 21, 178, 41}},
-    {TSkinPiece::LeftSide, {0, 42, 25, 71}, {0, 42, 25, 71}},
-    {TSkinPiece::RightSide, {26, 42, 51, 71}, {26, 42, 51, 71}},
-    {TSkinPiece::BottomLeft, {0, 72, 125, 110}, {0, 72, 125, 110}},
-    {TSkinPiece::BottomFiller, {179, 0, 204, 38}, {179, 0, 204, 38}},
-    {TSkinPiece::BottomRight, {126, 72, 276, 110}, {126, 72, 276, 110}},
-    {TSkinPiece::ScrollThumb, {52, 53, 60, 71}, {61, 53, 69, 71}},
-    {TSkinPiece::TimeBackground, {194, 95, 222, 101}, {194, 95, 222, 101}},
-    {TSkinPiece::SmallLeft, {72, 42, 97, 56}, {72, 42, 97, 56}},
-    {TSkinPiece::SmallFiller, {72, 57, 97, 71}, {72, 57, 97, 71}},
-    {TSkinPiece::SmallRight, {99, 42, 149, 56}, {99, 57, 149, 71}},
-    {TSkinPiece::PositionThumb, {150, 57, 158, 71}, {159, 57, 167, 71}},
+inline constexpr std::array<TSkinPieceRects, 15> kSkinPieces = {{
+    {TSkinPiece::kTopLeftCorner, {0, 0, 25, 20}, {0, 21, 25, 41}},
+    {TSkinPiece::kTitle, {26, 0, 126, 20}, {26, 21, 126, 41}},
+    {TSkinPiece::kTopFiller, {127, 0, 152, 20}, {127, 21, 152, 41}},
+    {TSkinPiece::kTopRightCorner, {153, 0, 178, 20}, {153, 21, 178, 41}},
+    {TSkinPiece::kLeftSide, {0, 42, 25, 71}, {0, 42, 25, 71}},
+    {TSkinPiece::kRightSide, {26, 42, 51, 71}, {26, 42, 51, 71}},
+    {TSkinPiece::kBottomLeft, {0, 72, 125, 110}, {0, 72, 125, 110}},
+    {TSkinPiece::kBottomFiller, {179, 0, 204, 38}, {179, 0, 204, 38}},
+    {TSkinPiece::kBottomRight, {126, 72, 276, 110}, {126, 72, 276, 110}},
+    {TSkinPiece::kScrollThumb, {52, 53, 60, 71}, {61, 53, 69, 71}},
+    {TSkinPiece::kTimeBackground, {194, 95, 222, 101}, {194, 95, 222, 101}},
+    {TSkinPiece::kSmallLeft, {72, 42, 97, 56}, {72, 42, 97, 56}},
+    {TSkinPiece::kSmallFiller, {72, 57, 97, 71}, {72, 57, 97, 71}},
+    {TSkinPiece::kSmallRight, {99, 42, 149, 56}, {99, 57, 149, 71}},
+    {TSkinPiece::kPositionThumb, {150, 57, 158, 71}, {159, 57, 167, 71}},
 }};
 
 // Where to copy a piece from; alternate picks the inactive title-bar variant or the pressed
 // thumb.
 constexpr TSkinRect SkinPieceRect(TSkinPiece piece, bool alternate = false) {
-  const TSkinPieceRects& entry = SkinPieces[static_cast<size_t>(piece)];
+  const TSkinPieceRects& entry = kSkinPieces[static_cast<size_t>(piece)];
   return alternate ? entry.Alternate : entry.Rect;
 }
 
@@ -99,12 +99,12 @@ TPositionThumbSource PositionThumbSource(bool ownLayout, bool pressed);
 TSkinRect PositionBarBackground(int d);
 
 // Text glyphs: 31 columns x 3 rows of 5 x 6 cells.
-constexpr int GlyphWidth = 5;
-constexpr int GlyphHeight = 6;
-constexpr int GlyphColumns = 31;
-constexpr int GlyphRows = 3;
-constexpr int GlyphBitmapWidth = GlyphColumns * GlyphWidth;
-constexpr int GlyphBitmapHeight = GlyphRows * GlyphHeight;
+constexpr int kGlyphWidth = 5;
+constexpr int kGlyphHeight = 6;
+constexpr int kGlyphColumns = 31;
+constexpr int kGlyphRows = 3;
+constexpr int kGlyphBitmapWidth = kGlyphColumns * kGlyphWidth;
+constexpr int kGlyphBitmapHeight = kGlyphRows * kGlyphHeight;
 
 struct TGlyphCell {
   int Row = 0;
@@ -115,12 +115,12 @@ constexpr bool operator==(const TGlyphCell& a, const TGlyphCell& b) {
   return a.Row == b.Row && a.Column == b.Column;
 }
 
-constexpr TGlyphCell GlyphEllipsis{1, 10};
-constexpr TGlyphCell GlyphColon{1, 12};
-constexpr TGlyphCell GlyphMinus{1, 15};
-constexpr TGlyphCell GlyphQuestion{2, 3};
+constexpr TGlyphCell kGlyphEllipsis{1, 10};
+constexpr TGlyphCell kGlyphColon{1, 12};
+constexpr TGlyphCell kGlyphMinus{1, 15};
+constexpr TGlyphCell kGlyphQuestion{2, 3};
 // Clears a glyph position; no character maps to it.
-constexpr TGlyphCell GlyphBlank{2, 20};
+constexpr TGlyphCell kGlyphBlank{2, 20};
 
 constexpr TGlyphCell GlyphDigit(int digit) {
   return {1, digit};
@@ -130,11 +130,11 @@ constexpr TGlyphCell GlyphLetter(int indexFromA) {
 }
 
 // Punctuation in code order: space to ")", "+" to "/", "[" to "_".
-inline constexpr std::array<TGlyphCell, 10> GlyphsSpaceToParen = {
+inline constexpr std::array<TGlyphCell, 10> kGlyphsSpaceToParen = {
     {{0, 30}, {1, 17}, {0, 26}, {1, 30}, {1, 29}, {1, 26}, {1, 25}, {1, 16}, {1, 13}, {1, 14}}};
-inline constexpr std::array<TGlyphCell, 5> GlyphsPlusToSlash = {
+inline constexpr std::array<TGlyphCell, 5> kGlyphsPlusToSlash = {
     {{1, 19}, {1, 27}, {1, 15}, {1, 11}, {1, 21}}};
-inline constexpr std::array<TGlyphCell, 5> GlyphsBracketToUnderscore = {
+inline constexpr std::array<TGlyphCell, 5> kGlyphsBracketToUnderscore = {
     {{1, 22}, {1, 20}, {1, 23}, {1, 24}, {1, 18}}};
 
 // The glyph of a single-byte character; letters of either case share one. None for
@@ -143,20 +143,20 @@ std::optional<TGlyphCell> GlyphOf(uint8_t ch);
 
 // The cell's rectangle in the glyph bitmap.
 constexpr TSkinRect GlyphCellRect(TGlyphCell cell) {
-  return {cell.Column * GlyphWidth, cell.Row * GlyphHeight, (cell.Column + 1) * GlyphWidth,
-          (cell.Row + 1) * GlyphHeight};
+  return {cell.Column * kGlyphWidth, cell.Row * kGlyphHeight, (cell.Column + 1) * kGlyphWidth,
+          (cell.Row + 1) * kGlyphHeight};
 }
 
 // Names of the built-in resources.
-inline constexpr char PleditBitmapResource[] = "PLEDITBMP";
-inline constexpr char TextBitmapResource[] = "TEXTBMP";
+inline constexpr char kPleditBitmapResource[] = "PLEDITBMP";
+inline constexpr char kTextBitmapResource[] = "TEXTBMP";
 
 // The built-in cursors under the numbers of the window's cursor table.
 struct TCursorResource {
   int Number;
   const char* Name;
 };
-inline constexpr std::array<TCursorResource, 6> BuiltInCursors = {{
+inline constexpr std::array<TCursorResource, 6> kBuiltInCursors = {{
     {1, "NORMALCUR"},
     {2, "TITLECUR"},
     {3, "CLOSECUR"},

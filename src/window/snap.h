@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 #include "platform/ports.h"
 #include "window/skin.h"
 

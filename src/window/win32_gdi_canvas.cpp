@@ -69,7 +69,7 @@ GdiCanvas::~GdiCanvas() {
 }
 
 TGdiDc GdiCanvas::SourceFor(TCanvasBitmap source) {
-  TGdiBitmap bitmap = source == TCanvasBitmap::Skin ? bitmaps_.Skin : bitmaps_.Glyphs;
+  TGdiBitmap bitmap = source == TCanvasBitmap::kSkin ? bitmaps_.Skin : bitmaps_.Glyphs;
   if (bitmap == nullptr) return nullptr;
   if (sourceDc_ == nullptr) {
     sourceDc_ = CreateCompatibleDC(ToDc(target_));

@@ -7,12 +7,12 @@
 #include "engine/monitor.h"
 #include "platform/win32_window_object.h"
 #include "window/host_menu.h"
-#include "window/input.h"
+#include "window/keyboard.h"
 #include "window/mouse.h"
 #include "window/paint.h"
-#include "window/paint_view.h"
+#include "window/paint_from_state.h"
 #include "window/popup_menu.h"
-#include "window/resize.h"
+#include "window/list_geometry.h"
 #include "window/skin.h"
 #include "window/skin_reload.h"
 #include "window/skin_tables.h"
@@ -106,7 +106,7 @@ bool Win32MainWindow::Create(THostHandle owner) {
                       reinterpret_cast<HWND>(owner), nullptr, module, this);
   if (hwnd == nullptr) return false;
   window_ = hwnd;
-  for (const TCursorResource& cursor : BuiltInCursors) {
+  for (const TCursorResource& cursor : kBuiltInCursors) {
     cursors_[static_cast<size_t>(cursor.Number)] =
         LoadImageA(module, cursor.Name, IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR);
   }

@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 #include "platform/ports.h"
 #include "platform/ui_ports.h"
 #include "window/layout.h"

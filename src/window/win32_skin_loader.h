@@ -8,7 +8,7 @@
 
 #include "platform/host.h"
 #include "platform/files.h"
-#include "window/paint_state.h"
+#include "window/paint_inputs.h"
 #include "window/skin_reload.h"
 #include "window/win32_gdi_canvas.h"
 

@@ -15,6 +15,7 @@ want+='"Shuffle all files"|----|"Album info" submenu enabled|"Cue"|"Pack"|"ZIP"|
 want+='"Unpack"|"File information" [Alt+3]|"Extract file..."|----|"Options" [Ctrl+P]|'
 want+='"Help" [F1]|'
 [ "$order" = "$want" ] || e2e_fail "the English popup menu reads $order" || exit 1
+E2E_LANG=en_US.UTF-8 e2e_scenario english_hot_key || exit 1
 # The language chosen in the options dialog, applied at once, and its key in the file.
 E2E_LANG=en_US.UTF-8 e2e_scenario english_switch || exit 1
 echo "english: passed"

@@ -312,7 +312,7 @@ TEST(Monitor, AQuietTickMakesFiveHostRequestsAndTouchesNoFile) {
   const int32_t codes[] = {kIpcSkin, kIpcPlayState, kIpcListPosition, kIpcEntryPath,
                            kIpcPositionMS};
   for (size_t i = 0; i < 5; ++i) {
-    EXPECT_EQ(rig.Host.Log()[mark + i].Kind, HostRequestKind::Ipc);
+    EXPECT_EQ(rig.Host.Log()[mark + i].Kind, THostRequestKind::kIpc);
     EXPECT_EQ(rig.Host.Log()[mark + i].Code, codes[i]);
   }
   EXPECT_EQ(rig.Files.Calls, files);

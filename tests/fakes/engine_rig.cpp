@@ -8,7 +8,7 @@
 #include "support/container_builder.h"
 #include "support/mpeg_builder.h"
 #include "window/host_menu.h"
-#include "window/resize.h"
+#include "window/list_geometry.h"
 
 namespace varimo {
 namespace {
@@ -136,12 +136,12 @@ std::vector<std::string> EngineRig::Steering(size_t mark) const {
   std::vector<std::string> out;
   for (size_t i = mark; i < Host.Log().size(); ++i) {
     const THostRecord& r = Host.Log()[i];
-    if (r.Kind == HostRequestKind::Command) {
+    if (r.Kind == THostRequestKind::kCommand) {
       out.push_back("cmd:" + std::to_string(r.Code));
       continue;
     }
-    if (r.Kind == HostRequestKind::Restore || r.Kind == HostRequestKind::Popup) {
-      out.push_back(r.Kind == HostRequestKind::Restore ? "restore" : "popup");
+    if (r.Kind == THostRequestKind::kRestore || r.Kind == THostRequestKind::kPopup) {
+      out.push_back(r.Kind == THostRequestKind::kRestore ? "restore" : "popup");
       continue;
     }
     switch (r.Code) {

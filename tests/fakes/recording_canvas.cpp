@@ -17,14 +17,14 @@ std::vector<TCanvasCall> RecordingCanvas::CallsOf(TCanvasCallKind kind) const {
 std::vector<std::string> RecordingCanvas::Texts() const {
   std::vector<std::string> texts;
   for (const TCanvasCall& call : calls_) {
-    if (call.Kind == TCanvasCallKind::Text) texts.push_back(call.Text);
+    if (call.Kind == TCanvasCallKind::kText) texts.push_back(call.Text);
   }
   return texts;
 }
 
 void RecordingCanvas::CopyRect(TCanvasBitmap source, const TSkinRect& from, const TSkinRect& to) {
   TCanvasCall call;
-  call.Kind = TCanvasCallKind::Copy;
+  call.Kind = TCanvasCallKind::kCopy;
   call.Source = source;
   call.From = from;
   call.To = to;
@@ -33,7 +33,7 @@ void RecordingCanvas::CopyRect(TCanvasBitmap source, const TSkinRect& from, cons
 
 void RecordingCanvas::FillRect(const TSkinRect& rect, uint32_t color) {
   TCanvasCall call;
-  call.Kind = TCanvasCallKind::Fill;
+  call.Kind = TCanvasCallKind::kFill;
   call.To = rect;
   call.Color = color;
   calls_.push_back(call);
@@ -42,7 +42,7 @@ void RecordingCanvas::FillRect(const TSkinRect& rect, uint32_t color) {
 void RecordingCanvas::SetFont(const TFontSpec& font) {
   font_ = font;
   TCanvasCall call;
-  call.Kind = TCanvasCallKind::Font;
+  call.Kind = TCanvasCallKind::kFont;
   call.Font = font;
   calls_.push_back(call);
 }
@@ -50,14 +50,14 @@ void RecordingCanvas::SetFont(const TFontSpec& font) {
 void RecordingCanvas::SetTextColor(uint32_t color) {
   textColor_ = color;
   TCanvasCall call;
-  call.Kind = TCanvasCallKind::TextColor;
+  call.Kind = TCanvasCallKind::kTextColor;
   call.Color = color;
   calls_.push_back(call);
 }
 
 void RecordingCanvas::DrawString(int x, int y, std::string_view text) {
   TCanvasCall call;
-  call.Kind = TCanvasCallKind::Text;
+  call.Kind = TCanvasCallKind::kText;
   call.X = x;
   call.Y = y;
   call.Text = std::string(text);
@@ -74,14 +74,14 @@ int RecordingCanvas::TextWidth(std::string_view text) {
 
 void RecordingCanvas::SetClip(const TSkinRect& rect) {
   TCanvasCall call;
-  call.Kind = TCanvasCallKind::Clip;
+  call.Kind = TCanvasCallKind::kClip;
   call.To = rect;
   calls_.push_back(call);
 }
 
 void RecordingCanvas::ClearClip() {
   TCanvasCall call;
-  call.Kind = TCanvasCallKind::ClearClip;
+  call.Kind = TCanvasCallKind::kClearClip;
   calls_.push_back(call);
 }
 

@@ -13,19 +13,19 @@
 namespace varimo {
 
 enum class TCanvasCallKind {
-  Copy,
-  Fill,
-  Font,
-  TextColor,
-  Text,
-  Clip,
-  ClearClip,
+  kCopy,
+  kFill,
+  kFont,
+  kTextColor,
+  kText,
+  kClip,
+  kClearClip,
 };
 
 // One recorded call. Text calls also carry the colour and font in effect when they were made.
 struct TCanvasCall {
-  TCanvasCallKind Kind = TCanvasCallKind::Copy;
-  TCanvasBitmap Source = TCanvasBitmap::Skin;
+  TCanvasCallKind Kind = TCanvasCallKind::kCopy;
+  TCanvasBitmap Source = TCanvasBitmap::kSkin;
   TSkinRect From;
   TSkinRect To;  // copies, fills and clips
   uint32_t Color = 0;

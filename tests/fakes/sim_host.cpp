@@ -52,7 +52,7 @@ void SimHost::SetHostWindow(HostWindowKind which, THostHandle handle) {
 size_t SimHost::CountIpc(HostIpc code, size_t mark) const {
   size_t count = 0;
   for (size_t i = mark; i < log_.size(); ++i) {
-    if (log_[i].Kind == HostRequestKind::Ipc && log_[i].Code == code) ++count;
+    if (log_[i].Kind == THostRequestKind::kIpc && log_[i].Code == code) ++count;
   }
   return count;
 }
@@ -60,12 +60,12 @@ size_t SimHost::CountIpc(HostIpc code, size_t mark) const {
 size_t SimHost::CountCommand(HostCommand command, size_t mark) const {
   size_t count = 0;
   for (size_t i = mark; i < log_.size(); ++i) {
-    if (log_[i].Kind == HostRequestKind::Command && log_[i].Code == command) ++count;
+    if (log_[i].Kind == THostRequestKind::kCommand && log_[i].Code == command) ++count;
   }
   return count;
 }
 
-size_t SimHost::Count(HostRequestKind kind, size_t mark) const {
+size_t SimHost::Count(THostRequestKind kind, size_t mark) const {
   size_t count = 0;
   for (size_t i = mark; i < log_.size(); ++i) {
     if (log_[i].Kind == kind) ++count;
@@ -74,7 +74,7 @@ size_t SimHost::Count(HostRequestKind kind, size_t mark) const {
 }
 
 int32_t SimHost::PlayState() {
-  THostRecord& record = Record(HostRequestKind::Ipc, kIpcPlayState, 0);
+  THostRecord& record = Record(THostRequestKind::kIpc, kIpcPlayState, 0);
   int32_t answer = state_;
   if (startingQueries_ > 0) {
     --startingQueries_;
@@ -89,12 +89,12 @@ int32_t SimHost::PositionMS() {
   // position to report.
   bool none = entries_.empty() || state_ == kHostStopped || startingQueries_ > 0;
   int32_t answer = none ? -1 : position_;
-  Record(HostRequestKind::Ipc, kIpcPositionMS, 0).Answer = answer;
+  Record(THostRequestKind::kIpc, kIpcPositionMS, 0).Answer = answer;
   return answer;
 }
 
 void SimHost::SeekTo(int32_t ms) {
-  THostRecord& record = Record(HostRequestKind::Ipc, kIpcSeekTo, ms);
+  THostRecord& record = Record(THostRequestKind::kIpc, kIpcSeekTo, ms);
   // A stopped host keeps the position for the record but says it is not playing; the
   // next play command starts the entry from its beginning all the same.
   record.Answer = state_ == kHostStopped || entries_.empty() ? -1 : 0;
@@ -102,12 +102,12 @@ void SimHost::SeekTo(int32_t ms) {
 }
 
 int32_t SimHost::ListPosition() {
-  Record(HostRequestKind::Ipc, kIpcListPosition, 0).Answer = listPos_;
+  Record(THostRequestKind::kIpc, kIpcListPosition, 0).Answer = listPos_;
   return listPos_;
 }
 
 std::string SimHost::EntryPath(int32_t index) {
-  THostRecord& record = Record(HostRequestKind::Ipc, kIpcEntryPath, index);
+  THostRecord& record = Record(THostRequestKind::kIpc, kIpcEntryPath, index);
   if (index >= 0 && index < static_cast<int32_t>(entries_.size())) {
     record.Text = entries_[index].Path;
   }
@@ -115,28 +115,28 @@ std::string SimHost::EntryPath(int32_t index) {
 }
 
 std::string SimHost::SkinRequest(std::string& directory) {
-  Record(HostRequestKind::Ipc, kIpcSkin, 0).Text = skinAnswer_;
+  Record(THostRequestKind::kIpc, kIpcSkin, 0).Text = skinAnswer_;
   directory = skinDirectory_;
   return skinAnswer_;
 }
 
 void SimHost::OpenBrowser(const std::string& path) {
-  Record(HostRequestKind::Ipc, kIpcBrowser, 0);
-  Record(HostRequestKind::Ipc, kIpcBrowser, 0).Text = path;
+  Record(THostRequestKind::kIpc, kIpcBrowser, 0);
+  Record(THostRequestKind::kIpc, kIpcBrowser, 0).Text = path;
 }
 
 void SimHost::SetShuffle(bool on) {
-  Record(HostRequestKind::Ipc, kIpcSetShuffle, on ? 1 : 0);
+  Record(THostRequestKind::kIpc, kIpcSetShuffle, on ? 1 : 0);
   shuffle_ = on;
 }
 
 void SimHost::SetRepeat(bool on) {
-  Record(HostRequestKind::Ipc, kIpcSetRepeat, on ? 1 : 0);
+  Record(THostRequestKind::kIpc, kIpcSetRepeat, on ? 1 : 0);
   repeat_ = on;
 }
 
 THostHandle SimHost::HostWindow(HostWindowKind which) {
-  THostRecord& record = Record(HostRequestKind::Ipc, kIpcHostWindow, which);
+  THostRecord& record = Record(THostRequestKind::kIpc, kIpcHostWindow, which);
   THostHandle answer = 0;
   if (which >= 0 && which < static_cast<int32_t>(hostWindows_.size())) {
     answer = hostWindows_[which];
@@ -146,20 +146,20 @@ THostHandle SimHost::HostWindow(HostWindowKind which) {
 }
 
 THostHandle SimHost::MainPopupMenu() {
-  Record(HostRequestKind::Ipc, kIpcMainPopupMenu, 0).Answer = static_cast<int64_t>(popupMenu_);
+  Record(THostRequestKind::kIpc, kIpcMainPopupMenu, 0).Answer = static_cast<int64_t>(popupMenu_);
   return popupMenu_;
 }
 
 void SimHost::RestoreMainWindow() {
-  Record(HostRequestKind::Restore, 0, 0);
+  Record(THostRequestKind::kRestore, 0, 0);
 }
 
 void SimHost::OpenMainPopup() {
-  Record(HostRequestKind::Popup, 0, 0);
+  Record(THostRequestKind::kPopup, 0, 0);
 }
 
 void SimHost::Command(HostCommand command) {
-  Record(HostRequestKind::Command, command, 0);
+  Record(THostRequestKind::kCommand, command, 0);
   switch (command) {
     case kCommandPlay:
       if (entries_.empty()) break;
@@ -196,7 +196,7 @@ void SimHost::Command(HostCommand command) {
   }
 }
 
-THostRecord& SimHost::Record(HostRequestKind kind, int32_t code, int64_t argument) {
+THostRecord& SimHost::Record(THostRequestKind kind, int32_t code, int64_t argument) {
   THostRecord record;
   record.Kind = kind;
   record.Code = code;

@@ -13,11 +13,11 @@
 
 namespace varimo {
 
-enum class HostRequestKind { Ipc, Command, Restore, Popup };
+enum class THostRequestKind { kIpc, kCommand, kRestore, kPopup };
 
 // One request as the host saw it.
 struct THostRecord {
-  HostRequestKind Kind = HostRequestKind::Ipc;
+  THostRequestKind Kind = THostRequestKind::kIpc;
   int32_t Code = 0;        // IPC code or command id; 0 for Restore and Popup
   int64_t Argument = 0;    // the number argument (entry index, seek target, on/off, window)
   int64_t Answer = 0;      // the number answer; 0 for requests that answer nothing or a text
@@ -74,7 +74,7 @@ class SimHost : public IHost {
   size_t CountSince(size_t mark) const { return mark < log_.size() ? log_.size() - mark : 0; }
   size_t CountIpc(HostIpc code, size_t mark = 0) const;
   size_t CountCommand(HostCommand command, size_t mark = 0) const;
-  size_t Count(HostRequestKind kind, size_t mark = 0) const;
+  size_t Count(THostRequestKind kind, size_t mark = 0) const;
 
   THostHandle MainWindow() const override { return mainWindow_; }
   int32_t PlayState() override;
@@ -93,7 +93,7 @@ class SimHost : public IHost {
   void Command(HostCommand command) override;
 
  private:
-  THostRecord& Record(HostRequestKind kind, int32_t code, int64_t argument);
+  THostRecord& Record(THostRequestKind kind, int32_t code, int64_t argument);
   int32_t CurrentLength() const;
   void SetPositionClamped(int64_t ms);
   // Moves on after the current entry ended; false when the playlist has run out.

@@ -215,8 +215,8 @@ TEST(SimHost, LogRecordsEveryRequestWithThePositionAtThatMoment) {
   EXPECT_EQ(host.CountIpc(kIpcPlayState, mark), 0u);
   EXPECT_EQ(host.CountIpc(kIpcBrowser, mark), 2u);
   EXPECT_EQ(host.CountCommand(kCommandNext, mark), 1u);
-  EXPECT_EQ(host.Count(HostRequestKind::Restore, mark), 1u);
-  EXPECT_EQ(host.Count(HostRequestKind::Popup, mark), 1u);
+  EXPECT_EQ(host.Count(THostRequestKind::kRestore, mark), 1u);
+  EXPECT_EQ(host.Count(THostRequestKind::kPopup, mark), 1u);
 
   const std::vector<THostRecord>& log = host.Log();
   ASSERT_EQ(log.size(), 8u);
@@ -226,7 +226,7 @@ TEST(SimHost, LogRecordsEveryRequestWithThePositionAtThatMoment) {
   EXPECT_EQ(log[1].PositionMS, 2500);
   EXPECT_EQ(log[2].Text, "C:\\b.zip");
   EXPECT_EQ(log[2].PositionMS, 8000);
-  EXPECT_EQ(log[3].Kind, HostRequestKind::Command);
+  EXPECT_EQ(log[3].Kind, THostRequestKind::kCommand);
   EXPECT_EQ(log[3].Entry, 1);
   EXPECT_EQ(log[4].Entry, 2);
   EXPECT_EQ(log[4].Argument, 0);

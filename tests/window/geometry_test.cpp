@@ -140,7 +140,7 @@ TEST(GeometryTable, FixedPiecesAreCopiedAtTheirSizeAndDoNotOverlap) {
         std::vector<TSkinRect> placed;
         for (const TPiecePlacement& placement : geometry::kPiecePlacements) {
           const bool small =
-              placement.Piece == TSkinPiece::SmallLeft || placement.Piece == TSkinPiece::SmallRight;
+              placement.Piece == TSkinPiece::kSmallLeft || placement.Piece == TSkinPiece::kSmallRight;
           if (small != (state == kStateSmall)) continue;
           const TSkinRect to = PiecePlacement(placement.Piece, w, h);
           const TSkinRect from = SkinPieceRect(placement.Piece);
@@ -188,14 +188,14 @@ TEST(GeometryTable, WhatIsDrawnInsideAPieceStaysInsideIt) {
       // Under the thumb lies the same part of the bottom-right piece at every size.
       const TSkinRect designThumb = PositionThumbAt(kDesignWidth, kNormalMinHeight, 0);
       const TSkinRect designPanel =
-          PiecePlacement(TSkinPiece::BottomRight, kDesignWidth, kNormalMinHeight);
+          PiecePlacement(TSkinPiece::kBottomRight, kDesignWidth, kNormalMinHeight);
       EXPECT_EQ(first.Left - panel.Left, designThumb.Left - designPanel.Left);
       EXPECT_EQ(first.Top - panel.Top, designThumb.Top - designPanel.Top);
       // The time display, as large as the skin's empty display, holds its glyphs.
       const TSkinRect display = ResolveRect(geometry::kTimeDisplay, w, h);
       EXPECT_TRUE(Inside(display, panel));
-      EXPECT_EQ(display.Width(), SkinPieceRect(TSkinPiece::TimeBackground).Width());
-      EXPECT_EQ(display.Height(), SkinPieceRect(TSkinPiece::TimeBackground).Height());
+      EXPECT_EQ(display.Width(), SkinPieceRect(TSkinPiece::kTimeBackground).Width());
+      EXPECT_EQ(display.Height(), SkinPieceRect(TSkinPiece::kTimeBackground).Height());
       for (const TGlyphPiece& glyph : TimeDisplayGlyphs({1, 2, 3, 4}, true, w, h)) {
         EXPECT_TRUE(Inside(glyph.To, display));
       }

@@ -245,7 +245,7 @@ TEST(LayoutTest, FontMetricsAreMeasuredOncePerFont) {
   canvas.SetByteWidth('0', 7);
   EXPECT_EQ(cache.Get(canvas, small).DigitWidth, 6);  // not measured again
   EXPECT_EQ(cache.Get(canvas, large).DigitWidth, 7);
-  EXPECT_EQ(canvas.CallsOf(TCanvasCallKind::Font).size(), 2u);
+  EXPECT_EQ(canvas.CallsOf(TCanvasCallKind::kFont).size(), 2u);
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TEST(PaintPartsTest, TimeDisplayDigitsSurroundTheSkinsColon) {
       {"remaining",
        {1, 2, 0, 9},
        true,
-       {{GlyphMinus, 193},
+       {{kGlyphMinus, 193},
         {GlyphDigit(1), 198},
         {GlyphDigit(2), 203},
         {GlyphDigit(0), 211},
@@ -52,7 +52,7 @@ TEST(PaintPartsTest, TimeDisplayDigitsSurroundTheSkinsColon) {
       {"a track of two hours has no tens digit to show",
        {12, 0, 0, 0},
        false,
-       {{GlyphBlank, 198}, {GlyphDigit(0), 203}, {GlyphDigit(0), 211}, {GlyphDigit(0), 216}}},
+       {{kGlyphBlank, 198}, {GlyphDigit(0), 203}, {GlyphDigit(0), 211}, {GlyphDigit(0), 216}}},
       {"no time", {0, 0, 0, -1}, true, {}},
   };
   for (const Case& c : cases) {
@@ -68,7 +68,7 @@ TEST(PaintPartsTest, SmallTimeMakesRoomForTheMinusSign) {
     std::vector<Placed> Expected;
   };
   const std::vector<Placed> tail = {
-      {GlyphDigit(3), 226}, {GlyphColon, 231}, {GlyphDigit(4), 236}, {GlyphDigit(5), 241}};
+      {GlyphDigit(3), 226}, {kGlyphColon, 231}, {GlyphDigit(4), 236}, {GlyphDigit(5), 241}};
   auto with = [&tail](std::vector<Placed> head) {
     head.insert(head.end(), tail.begin(), tail.end());
     return head;
@@ -77,12 +77,12 @@ TEST(PaintPartsTest, SmallTimeMakesRoomForTheMinusSign) {
       {"remaining under ten minutes",
        {0, 3, 4, 5},
        true,
-       with({{GlyphBlank, 216}, {GlyphMinus, 221}})},
+       with({{kGlyphBlank, 216}, {kGlyphMinus, 221}})},
       {"remaining ten minutes or more",
        {1, 3, 4, 5},
        true,
-       with({{GlyphMinus, 216}, {GlyphDigit(1), 221}})},
-      {"elapsed under ten minutes", {0, 3, 4, 5}, false, with({{GlyphBlank, 221}})},
+       with({{kGlyphMinus, 216}, {GlyphDigit(1), 221}})},
+      {"elapsed under ten minutes", {0, 3, 4, 5}, false, with({{kGlyphBlank, 221}})},
       {"elapsed ten minutes or more", {2, 3, 4, 5}, false, with({{GlyphDigit(2), 221}})},
       {"no time", {2, 3, 4, -1}, false, {}},
   };
@@ -95,7 +95,7 @@ TEST(PaintPartsTest, SmallTrackTimeShowsTheFirstFourCharacters) {
   EXPECT_EQ(Place(SmallTrackTimeGlyphs("1203", 275), 4),
             (std::vector<Placed>{{GlyphDigit(1), 221},
                                  {GlyphDigit(2), 226},
-                                 {GlyphColon, 231},
+                                 {kGlyphColon, 231},
                                  {GlyphDigit(0), 236},
                                  {GlyphDigit(3), 241}}));
   EXPECT_EQ(Place(SmallTrackTimeGlyphs("10003", 275), 4).back(), (Placed{GlyphDigit(0), 241}));
@@ -141,7 +141,7 @@ TEST(PaintPartsTest, PositionThumbComesFromTheOwnLayoutOrTheScrollThumb) {
     DrawPositionThumb(canvas, 275, 116, c.OwnLayout, c.Offset, 0.5);
     ASSERT_EQ(canvas.Calls().size(), c.Expected.size()) << c.Name;
     for (size_t i = 0; i < c.Expected.size(); ++i) {
-      EXPECT_EQ(canvas.Calls()[i].Source, TCanvasBitmap::Skin) << c.Name;
+      EXPECT_EQ(canvas.Calls()[i].Source, TCanvasBitmap::kSkin) << c.Name;
       EXPECT_EQ(canvas.Calls()[i].From, c.Expected[i].From) << c.Name;
       EXPECT_EQ(canvas.Calls()[i].To, c.Expected[i].To) << c.Name;
     }
@@ -160,9 +160,9 @@ std::string Show(const std::vector<TSmallPiece>& pieces) {
     }
     const TGlyphCell cell = piece.Glyph.Cell;
     std::string name;
-    if (cell == GlyphBlank) {
+    if (cell == kGlyphBlank) {
       name = "_";
-    } else if (cell == GlyphEllipsis) {
+    } else if (cell == kGlyphEllipsis) {
       name = "~";
     } else if (cell.Row == 0 && cell.Column < 26) {
       name = std::string(1, static_cast<char>('A' + cell.Column));

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "fakes/recording_canvas.h"
-#include "window/paint_view.h"
+#include "window/paint_from_state.h"
 
 namespace varimo {
 namespace {
@@ -59,19 +59,19 @@ TPaintPlay Playing() {
 // A copy from the skin bitmap by the piece it copies; everything else by its kind.
 std::string Describe(const TCanvasCall& call) {
   switch (call.Kind) {
-    case TCanvasCallKind::Copy:
-      if (call.Source == TCanvasBitmap::Glyphs) return "glyph";
-      for (size_t i = 0; i < SkinPieces.size(); ++i) {
-        if (SkinPieces[i].Rect == call.From) return "piece" + std::to_string(i);
-        if (SkinPieces[i].Alternate == call.From) return "piece" + std::to_string(i) + "'";
+    case TCanvasCallKind::kCopy:
+      if (call.Source == TCanvasBitmap::kGlyphs) return "glyph";
+      for (size_t i = 0; i < kSkinPieces.size(); ++i) {
+        if (kSkinPieces[i].Rect == call.From) return "piece" + std::to_string(i);
+        if (kSkinPieces[i].Alternate == call.From) return "piece" + std::to_string(i) + "'";
       }
       return "skin";
-    case TCanvasCallKind::Fill: return "fill";
-    case TCanvasCallKind::Font: return "font";
-    case TCanvasCallKind::TextColor: return "color";
-    case TCanvasCallKind::Text: return "text";
-    case TCanvasCallKind::Clip: return "clip";
-    case TCanvasCallKind::ClearClip: return "unclip";
+    case TCanvasCallKind::kFill: return "fill";
+    case TCanvasCallKind::kFont: return "font";
+    case TCanvasCallKind::kTextColor: return "color";
+    case TCanvasCallKind::kText: return "text";
+    case TCanvasCallKind::kClip: return "clip";
+    case TCanvasCallKind::kClearClip: return "unclip";
   }
   return "?";
 }
@@ -93,8 +93,8 @@ std::vector<std::string> Outline(const RecordingCanvas& canvas) {
 std::vector<TSkinRect> DestinationsOf(const RecordingCanvas& canvas, TSkinPiece piece,
                                       bool alternate = false) {
   std::vector<TSkinRect> found;
-  for (const TCanvasCall& call : canvas.CallsOf(TCanvasCallKind::Copy)) {
-    if (call.Source == TCanvasBitmap::Skin && call.From == SkinPieceRect(piece, alternate)) {
+  for (const TCanvasCall& call : canvas.CallsOf(TCanvasCallKind::kCopy)) {
+    if (call.Source == TCanvasBitmap::kSkin && call.From == SkinPieceRect(piece, alternate)) {
       found.push_back(call.To);
     }
   }
@@ -115,16 +115,16 @@ struct Repaint {
 TEST(PaintTest, NormalWindowIsDrawnBackToFront) {
   const Repaint repaint(NormalWindow(), Album(2), Playing());
   using P = TSkinPiece;
-  const std::vector<std::string> expected = {Piece(P::TopLeftCorner),
-                                             Piece(P::TopFiller),
-                                             Piece(P::Title),
-                                             Piece(P::TopRightCorner),
-                                             Piece(P::LeftSide),
-                                             Piece(P::RightSide),
-                                             Piece(P::LeftSide),
-                                             Piece(P::RightSide),
-                                             Piece(P::LeftSide),
-                                             Piece(P::RightSide),
+  const std::vector<std::string> expected = {Piece(P::kTopLeftCorner),
+                                             Piece(P::kTopFiller),
+                                             Piece(P::kTitle),
+                                             Piece(P::kTopRightCorner),
+                                             Piece(P::kLeftSide),
+                                             Piece(P::kRightSide),
+                                             Piece(P::kLeftSide),
+                                             Piece(P::kRightSide),
+                                             Piece(P::kLeftSide),
+                                             Piece(P::kRightSide),
                                              "fill",
                                              "font",
                                              "clip",
@@ -133,11 +133,11 @@ TEST(PaintTest, NormalWindowIsDrawnBackToFront) {
                                              "color",
                                              "text",
                                              "unclip",  // two rows
-                                             Piece(P::BottomLeft),
-                                             Piece(P::BottomRight),
-                                             Piece(P::ScrollThumb),
+                                             Piece(P::kBottomLeft),
+                                             Piece(P::kBottomRight),
+                                             Piece(P::kScrollThumb),
                                              "glyph",
-                                             Piece(P::PositionThumb)};
+                                             Piece(P::kPositionThumb)};
   EXPECT_EQ(Outline(repaint.Canvas), expected);
   ASSERT_TRUE(repaint.Thumb.has_value());
   EXPECT_EQ(repaint.Thumb->ThumbY, 20);
@@ -167,22 +167,22 @@ TEST(PaintTest, FrameTilesFillTheWindowWidthAndHeight) {
     window.Height = c.Height;
     const Repaint repaint(window, Album(0));
     std::vector<int> topXs, sideYs, bottomXs;
-    for (const TSkinRect& to : DestinationsOf(repaint.Canvas, TSkinPiece::TopFiller)) {
+    for (const TSkinRect& to : DestinationsOf(repaint.Canvas, TSkinPiece::kTopFiller)) {
       topXs.push_back(to.Left);
     }
-    for (const TSkinRect& to : DestinationsOf(repaint.Canvas, TSkinPiece::LeftSide)) {
+    for (const TSkinRect& to : DestinationsOf(repaint.Canvas, TSkinPiece::kLeftSide)) {
       sideYs.push_back(to.Top);
     }
-    for (const TSkinRect& to : DestinationsOf(repaint.Canvas, TSkinPiece::BottomFiller)) {
+    for (const TSkinRect& to : DestinationsOf(repaint.Canvas, TSkinPiece::kBottomFiller)) {
       bottomXs.push_back(to.Left);
     }
     EXPECT_EQ(topXs, c.TopFillerXs) << c.Width;
-    EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::Title), std::vector<TSkinRect>{c.Title});
+    EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::kTitle), std::vector<TSkinRect>{c.Title});
     EXPECT_EQ(sideYs, c.SideYs) << c.Height;
     EXPECT_EQ(bottomXs, c.BottomFillerXs) << c.Width;
-    EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::BottomRight),
+    EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::kBottomRight),
               (std::vector<TSkinRect>{{c.Width - 150, c.Height - 38, c.Width, c.Height}}));
-    EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::RightSide).back(),
+    EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::kRightSide).back(),
               (TSkinRect{c.Width - 25, sideYs.back(), c.Width, sideYs.back() + 29}));
   }
 }
@@ -191,10 +191,10 @@ TEST(PaintTest, InactiveWindowUsesTheInactiveTitleBar) {
   TPaintWindow window = NormalWindow();
   window.Active = false;
   const Repaint repaint(window, Album(1));
-  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::TopLeftCorner, true).size(), 1u);
-  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::Title, true).size(), 1u);
-  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::TopRightCorner, true).size(), 1u);
-  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::Title, false).size(), 0u);
+  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::kTopLeftCorner, true).size(), 1u);
+  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::kTitle, true).size(), 1u);
+  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::kTopRightCorner, true).size(), 1u);
+  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::kTitle, false).size(), 0u);
 }
 
 TEST(PaintTest, RowColoursFollowCurrentSelectedAndExcludedTracks) {
@@ -218,7 +218,7 @@ TEST(PaintTest, RowColoursFollowCurrentSelectedAndExcludedTracks) {
   };
   for (const Row& row : rows) {
     bool found = false;
-    for (const TCanvasCall& call : repaint.Canvas.CallsOf(TCanvasCallKind::Text)) {
+    for (const TCanvasCall& call : repaint.Canvas.CallsOf(TCanvasCallKind::kText)) {
       if (call.Text != row.Line) continue;
       found = true;
       EXPECT_EQ(call.Y, row.Top) << row.Line;
@@ -227,7 +227,7 @@ TEST(PaintTest, RowColoursFollowCurrentSelectedAndExcludedTracks) {
     }
     EXPECT_TRUE(found) << row.Line;
   }
-  const std::vector<TCanvasCall> fills = repaint.Canvas.CallsOf(TCanvasCallKind::Fill);
+  const std::vector<TCanvasCall> fills = repaint.Canvas.CallsOf(TCanvasCallKind::kFill);
   ASSERT_EQ(fills.size(), 2u);
   EXPECT_EQ(fills[0].To, (TSkinRect{12, 20, 256, 78}));
   EXPECT_EQ(fills[0].Color, kNormalBG);
@@ -242,7 +242,7 @@ TEST(PaintTest, NumbersTimesAndLineSitInTheirColumns) {
   window.TopIndex = 115;
   const Repaint repaint(window, album);
   std::vector<std::pair<int, std::string>> lastRow;
-  for (const TCanvasCall& call : repaint.Canvas.CallsOf(TCanvasCallKind::Text)) {
+  for (const TCanvasCall& call : repaint.Canvas.CallsOf(TCanvasCallKind::kText)) {
     if (call.Y == 62) lastRow.push_back({call.X, call.Text});
   }
   const std::vector<std::pair<int, std::string>> expected = {
@@ -254,7 +254,7 @@ TEST(PaintTest, NumbersTimesAndLineSitInTheirColumns) {
   window.TopIndex = 5;
   const Repaint shorter(window, album);
   std::vector<std::pair<int, std::string>> numbers;
-  for (const TCanvasCall& call : shorter.Canvas.CallsOf(TCanvasCallKind::Text)) {
+  for (const TCanvasCall& call : shorter.Canvas.CallsOf(TCanvasCallKind::kText)) {
     if ((call.Y == 22 || call.Y == 62) && call.X < 39) numbers.push_back({call.X, call.Text});
   }
   EXPECT_EQ(numbers, (std::vector<std::pair<int, std::string>>{
@@ -271,7 +271,7 @@ TEST(PaintTest, WithoutNumbersTheLineStartsAtTheListEdgeAndIsShortened) {
   ASSERT_FALSE(texts.empty());
   // 206 pixels for the line: cut to 200 and the ellipsis added.
   EXPECT_EQ(texts[0], std::string(33, 'X') + "...");
-  EXPECT_EQ(repaint.Canvas.CallsOf(TCanvasCallKind::Text)[0].X, 15);
+  EXPECT_EQ(repaint.Canvas.CallsOf(TCanvasCallKind::kText)[0].X, 15);
 }
 
 TEST(PaintTest, TimeAndPositionThumbOnlyWhilePlayingAnAlbum) {
@@ -300,12 +300,12 @@ TEST(PaintTest, TimeAndPositionThumbOnlyWhilePlayingAnAlbum) {
     play.HostState = c.HostState;
     const Repaint repaint(window, album, play);
     size_t glyphs = 0;
-    for (const TCanvasCall& call : repaint.Canvas.CallsOf(TCanvasCallKind::Copy)) {
-      if (call.Source == TCanvasBitmap::Glyphs) ++glyphs;
+    for (const TCanvasCall& call : repaint.Canvas.CallsOf(TCanvasCallKind::kCopy)) {
+      if (call.Source == TCanvasBitmap::kGlyphs) ++glyphs;
     }
     EXPECT_EQ(glyphs, c.Glyphs) << c.Name;
-    EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::PositionThumb).size(), c.Thumbs) << c.Name;
-    EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::PositionThumb, true).size(),
+    EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::kPositionThumb).size(), c.Thumbs) << c.Name;
+    EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::kPositionThumb, true).size(),
               c.PressedThumbs)
         << c.Name;
   }
@@ -319,7 +319,7 @@ TEST(PaintTest, ScrollThumbFollowsTheTopIndexAndIsReturned) {
   ASSERT_TRUE(repaint.Thumb.has_value());
   EXPECT_EQ(repaint.Thumb->ThumbY, 60);
   EXPECT_DOUBLE_EQ(repaint.Thumb->ScrollStep, 40.0 / 15);
-  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::ScrollThumb, true),
+  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::kScrollThumb, true),
             (std::vector<TSkinRect>{{260, 60, 268, 78}}));
 }
 
@@ -355,14 +355,14 @@ TEST(PaintTest, MainWindowStateDrivesTheRepaint) {
         PaintMainWindow(canvas, varimo, Skin(), TWindowBounds{0, 0, 300, 145}, 246, {6, 6});
     ASSERT_TRUE(thumb.has_value());
     EXPECT_DOUBLE_EQ(thumb->ScrollStep, 69.0 / 15);
-    EXPECT_EQ(DestinationsOf(canvas, TSkinPiece::ScrollThumb, c.ScrollPressed).size(), 1u)
+    EXPECT_EQ(DestinationsOf(canvas, TSkinPiece::kScrollThumb, c.ScrollPressed).size(), 1u)
         << c.DragMode;
-    EXPECT_EQ(DestinationsOf(canvas, TSkinPiece::PositionThumb, c.ThumbPressed).size(), 1u)
+    EXPECT_EQ(DestinationsOf(canvas, TSkinPiece::kPositionThumb, c.ThumbPressed).size(), 1u)
         << c.DragMode;
     // The window's Remain puts the minus sign in the bottom panel.
     std::vector<TSkinRect> minus;
-    for (const TCanvasCall& call : canvas.CallsOf(TCanvasCallKind::Copy)) {
-      if (call.Source == TCanvasBitmap::Glyphs && call.From == GlyphCellRect(GlyphMinus)) {
+    for (const TCanvasCall& call : canvas.CallsOf(TCanvasCallKind::kCopy)) {
+      if (call.Source == TCanvasBitmap::kGlyphs && call.From == GlyphCellRect(kGlyphMinus)) {
         minus.push_back(call.To);
       }
     }
@@ -384,22 +384,22 @@ TEST(PaintTest, SmallWindowShowsTheCurrentTrackInGlyphs) {
   TListForm form = DefaultListForm();
   form.FormatHeader = 10;  // the number flag is off: the small window numbers anyway
   const Repaint repaint(SmallWindow(), album, TPaintPlay(), TOptionSettings(), form);
-  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::SmallLeft),
+  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::kSmallLeft),
             (std::vector<TSkinRect>{{0, 0, 25, 14}}));
-  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::SmallFiller).size(), 8u);
-  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::SmallRight),
+  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::kSmallFiller).size(), 8u);
+  EXPECT_EQ(DestinationsOf(repaint.Canvas, TSkinPiece::kSmallRight),
             (std::vector<TSkinRect>{{225, 0, 275, 14}}));
   std::vector<TGlyphCell> line;
   std::vector<int> xs;
-  for (const TCanvasCall& call : repaint.Canvas.CallsOf(TCanvasCallKind::Copy)) {
-    if (call.Source != TCanvasBitmap::Glyphs || call.To.Left >= 45) continue;
+  for (const TCanvasCall& call : repaint.Canvas.CallsOf(TCanvasCallKind::kCopy)) {
+    if (call.Source != TCanvasBitmap::kGlyphs || call.To.Left >= 45) continue;
     line.push_back({call.From.Top / 6, call.From.Left / 5});
     xs.push_back(call.To.Left);
   }
   // "5. A - T"
   const std::vector<TGlyphCell> expected = {
       GlyphDigit(5), {1, 11},    {0, 30}, GlyphLetter(0),
-      {0, 30},       GlyphMinus, {0, 30}, GlyphLetter('T' - 'A')};
+      {0, 30},       kGlyphMinus, {0, 30}, GlyphLetter('T' - 'A')};
   EXPECT_EQ(line, expected);
   EXPECT_EQ(xs, (std::vector<int>{5, 10, 15, 20, 25, 30, 35, 40}));
   EXPECT_TRUE(repaint.Canvas.Texts().empty());
@@ -411,7 +411,7 @@ TEST(PaintTest, SmallWindowDrawsMissingGlyphsWithTheFontInItsColour) {
   TOptionSettings options;
   options.FontPitch = 2;
   const Repaint repaint(SmallWindow(), album, TPaintPlay(), options);
-  const std::vector<TCanvasCall> texts = repaint.Canvas.CallsOf(TCanvasCallKind::Text);
+  const std::vector<TCanvasCall> texts = repaint.Canvas.CallsOf(TCanvasCallKind::kText);
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].Text, "*");
   EXPECT_EQ(texts[0].X, 20);  // after "1. "
@@ -431,15 +431,15 @@ TEST(PaintTest, SmallWindowTimeIsTheLengthOrTheRunningTime) {
       {"length",
        false,
        kHostPlaying,
-       {GlyphBlank, GlyphDigit(3), GlyphColon, GlyphDigit(4), GlyphDigit(5)}},
+       {kGlyphBlank, GlyphDigit(3), kGlyphColon, GlyphDigit(4), GlyphDigit(5)}},
       {"running time",
        true,
        kHostPlaying,
-       {GlyphBlank, GlyphDigit(1), GlyphColon, GlyphDigit(2), GlyphDigit(7)}},
+       {kGlyphBlank, GlyphDigit(1), kGlyphColon, GlyphDigit(2), GlyphDigit(7)}},
       {"running time while stopped shows the length",
        true,
        kHostStopped,
-       {GlyphBlank, GlyphDigit(3), GlyphColon, GlyphDigit(4), GlyphDigit(5)}},
+       {kGlyphBlank, GlyphDigit(3), kGlyphColon, GlyphDigit(4), GlyphDigit(5)}},
   };
   for (const Case& c : cases) {
     TOptionSettings options;
@@ -449,8 +449,8 @@ TEST(PaintTest, SmallWindowTimeIsTheLengthOrTheRunningTime) {
     play.TimeDigits = {0, 1, 2, 7};
     const Repaint repaint(SmallWindow(), Album(1), play, options);
     std::vector<TGlyphCell> cells;
-    for (const TCanvasCall& call : repaint.Canvas.CallsOf(TCanvasCallKind::Copy)) {
-      if (call.Source == TCanvasBitmap::Glyphs && call.To.Left >= 275 - 54) {
+    for (const TCanvasCall& call : repaint.Canvas.CallsOf(TCanvasCallKind::kCopy)) {
+      if (call.Source == TCanvasBitmap::kGlyphs && call.To.Left >= 275 - 54) {
         cells.push_back({call.From.Top / 6, call.From.Left / 5});
       }
     }
@@ -461,8 +461,8 @@ TEST(PaintTest, SmallWindowTimeIsTheLengthOrTheRunningTime) {
 TEST(PaintTest, SmallWindowWithoutTracksShowsTheBareBar) {
   const Repaint repaint(SmallWindow(), Album(0));
   for (const TCanvasCall& call : repaint.Canvas.Calls()) {
-    EXPECT_EQ(call.Kind, TCanvasCallKind::Copy);
-    EXPECT_EQ(call.Source, TCanvasBitmap::Skin);
+    EXPECT_EQ(call.Kind, TCanvasCallKind::kCopy);
+    EXPECT_EQ(call.Source, TCanvasBitmap::kSkin);
   }
   EXPECT_EQ(repaint.Canvas.Calls().size(), 10u);
 }

@@ -81,19 +81,19 @@ std::vector<uint32_t> CellPixels(const PaletteBitmap& glyphs, TGlyphCell cell) {
 
 TEST(BuiltInSkin, BitmapsHaveTheFixedSizesAndDepths) {
   const PaletteBitmap frame = ReadBitmap("pledit.bmp");
-  EXPECT_EQ(frame.Width, BuiltInSkinWidth);
-  EXPECT_EQ(frame.Height, BuiltInSkinHeight);
+  EXPECT_EQ(frame.Width, kBuiltInSkinWidth);
+  EXPECT_EQ(frame.Height, kBuiltInSkinHeight);
   EXPECT_EQ(frame.Bits, 8);
   const PaletteBitmap glyphs = ReadBitmap("text.bmp");
-  EXPECT_EQ(glyphs.Width, GlyphBitmapWidth);
-  EXPECT_EQ(glyphs.Height, GlyphBitmapHeight);
+  EXPECT_EQ(glyphs.Width, kGlyphBitmapWidth);
+  EXPECT_EQ(glyphs.Height, kGlyphBitmapHeight);
   EXPECT_EQ(glyphs.Bits, 4);
 }
 
 TEST(BuiltInSkin, EveryGlyphIsDrawnAndDistinctAndTheBlankCellIsEmpty) {
   const PaletteBitmap glyphs = ReadBitmap("text.bmp");
-  ASSERT_EQ(glyphs.Width, GlyphBitmapWidth);
-  const std::vector<uint32_t> blank = CellPixels(glyphs, GlyphBlank);
+  ASSERT_EQ(glyphs.Width, kGlyphBitmapWidth);
+  const std::vector<uint32_t> blank = CellPixels(glyphs, kGlyphBlank);
   const uint32_t background = blank[0];
   for (uint32_t pixel : blank) EXPECT_EQ(pixel, background);
 
@@ -107,23 +107,23 @@ TEST(BuiltInSkin, EveryGlyphIsDrawnAndDistinctAndTheBlankCellIsEmpty) {
     EXPECT_TRUE(seen.insert(pixels).second)
         << "glyph of " << static_cast<char>(ch) << " looks like another";
   }
-  EXPECT_NE(CellPixels(glyphs, GlyphEllipsis), blank);
+  EXPECT_NE(CellPixels(glyphs, kGlyphEllipsis), blank);
   EXPECT_EQ(CellPixels(glyphs, *GlyphOf(' ')), blank);
 }
 
 TEST(BuiltInSkin, GlyphsSitOnTheFrameWithoutSeams) {
   const PaletteBitmap frame = ReadBitmap("pledit.bmp");
   const PaletteBitmap glyphs = ReadBitmap("text.bmp");
-  ASSERT_EQ(frame.Width, BuiltInSkinWidth);
-  ASSERT_EQ(glyphs.Width, GlyphBitmapWidth);
+  ASSERT_EQ(frame.Width, kBuiltInSkinWidth);
+  ASSERT_EQ(glyphs.Width, kGlyphBitmapWidth);
   const uint32_t background =
-      glyphs.At(GlyphCellRect(GlyphBlank).Left, GlyphCellRect(GlyphBlank).Top);
-  const TSkinRect time = SkinPieceRect(TSkinPiece::TimeBackground);
+      glyphs.At(GlyphCellRect(kGlyphBlank).Left, GlyphCellRect(kGlyphBlank).Top);
+  const TSkinRect time = SkinPieceRect(TSkinPiece::kTimeBackground);
   EXPECT_EQ(frame.At(time.Left, time.Top), background);
   EXPECT_EQ(frame.At(time.Right - 1, time.Bottom - 1), background);
   // The small window draws glyphs at (x, 4) from x = 5 on, through its filler.
-  const TSkinRect left = SkinPieceRect(TSkinPiece::SmallLeft);
-  const TSkinRect filler = SkinPieceRect(TSkinPiece::SmallFiller);
+  const TSkinRect left = SkinPieceRect(TSkinPiece::kSmallLeft);
+  const TSkinRect filler = SkinPieceRect(TSkinPiece::kSmallFiller);
   for (int y = 4; y < 10; ++y) {
     EXPECT_EQ(frame.At(left.Left + 5, left.Top + y), background);
     EXPECT_EQ(frame.At(filler.Left, filler.Top + y), background);
@@ -133,17 +133,17 @@ TEST(BuiltInSkin, GlyphsSitOnTheFrameWithoutSeams) {
 
 TEST(BuiltInSkin, PositionThumbCornersShowTheBarBehindIt) {
   const PaletteBitmap frame = ReadBitmap("pledit.bmp");
-  ASSERT_EQ(frame.Width, BuiltInSkinWidth);
+  ASSERT_EQ(frame.Width, kBuiltInSkinWidth);
   const TSkinRect bar = PositionBarBackground(0);
   for (bool pressed : {false, true}) {
-    const TSkinRect thumb = SkinPieceRect(TSkinPiece::PositionThumb, pressed);
+    const TSkinRect thumb = SkinPieceRect(TSkinPiece::kPositionThumb, pressed);
     EXPECT_EQ(frame.At(thumb.Left, thumb.Top), frame.At(bar.Left, bar.Top));
     EXPECT_EQ(frame.At(thumb.Right - 1, thumb.Bottom - 1), frame.At(bar.Right - 1, bar.Bottom - 1));
   }
 }
 
 TEST(BuiltInSkin, CursorsAre32By32With16ColoursAndTheHotSpotAtTheTip) {
-  for (const TCursorResource& cursor : BuiltInCursors) {
+  for (const TCursorResource& cursor : kBuiltInCursors) {
     std::string file = cursor.Name;
     file = file.substr(0, file.size() - 3);  // "NORMALCUR" -> "normal.cur"
     for (char& c : file) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

@@ -28,20 +28,20 @@ TEST(SkinTables, EveryPieceHasItsSizeAndLiesInsideTheBuiltInBitmap) {
     int Height;
   };
   const Size sizes[] = {
-      {TSkinPiece::TopLeftCorner, 25, 20}, {TSkinPiece::Title, 100, 20},
-      {TSkinPiece::TopFiller, 25, 20},     {TSkinPiece::TopRightCorner, 25, 20},
-      {TSkinPiece::LeftSide, 25, 29},      {TSkinPiece::RightSide, 25, 29},
-      {TSkinPiece::BottomLeft, 125, 38},   {TSkinPiece::BottomFiller, 25, 38},
-      {TSkinPiece::BottomRight, 150, 38},  {TSkinPiece::ScrollThumb, 8, 18},
-      {TSkinPiece::TimeBackground, 28, 6}, {TSkinPiece::SmallLeft, 25, 14},
-      {TSkinPiece::SmallFiller, 25, 14},   {TSkinPiece::SmallRight, 50, 14},
-      {TSkinPiece::PositionThumb, 8, 14},
+      {TSkinPiece::kTopLeftCorner, 25, 20}, {TSkinPiece::kTitle, 100, 20},
+      {TSkinPiece::kTopFiller, 25, 20},     {TSkinPiece::kTopRightCorner, 25, 20},
+      {TSkinPiece::kLeftSide, 25, 29},      {TSkinPiece::kRightSide, 25, 29},
+      {TSkinPiece::kBottomLeft, 125, 38},   {TSkinPiece::kBottomFiller, 25, 38},
+      {TSkinPiece::kBottomRight, 150, 38},  {TSkinPiece::kScrollThumb, 8, 18},
+      {TSkinPiece::kTimeBackground, 28, 6}, {TSkinPiece::kSmallLeft, 25, 14},
+      {TSkinPiece::kSmallFiller, 25, 14},   {TSkinPiece::kSmallRight, 50, 14},
+      {TSkinPiece::kPositionThumb, 8, 14},
   };
-  ASSERT_EQ(std::size(sizes), SkinPieces.size());
-  const TSkinRect bitmap{0, 0, BuiltInSkinWidth, BuiltInSkinHeight};
-  for (size_t i = 0; i < SkinPieces.size(); ++i) {
+  ASSERT_EQ(std::size(sizes), kSkinPieces.size());
+  const TSkinRect bitmap{0, 0, kBuiltInSkinWidth, kBuiltInSkinHeight};
+  for (size_t i = 0; i < kSkinPieces.size(); ++i) {
     SCOPED_TRACE(i);
-    const TSkinPieceRects& entry = SkinPieces[i];
+    const TSkinPieceRects& entry = kSkinPieces[i];
     EXPECT_EQ(static_cast<size_t>(entry.Piece), i) << "table order differs from the enum";
     EXPECT_EQ(entry.Piece, sizes[i].Piece);
     for (const TSkinRect& rect : {entry.Rect, entry.Alternate}) {
@@ -54,14 +54,14 @@ TEST(SkinTables, EveryPieceHasItsSizeAndLiesInsideTheBuiltInBitmap) {
 
 TEST(SkinTables, PiecesDoNotSharePixelsExceptTheTimeBackgroundInsideTheBottomRight) {
   std::vector<std::pair<TSkinPiece, TSkinRect>> rects;
-  for (const TSkinPieceRects& entry : SkinPieces) {
+  for (const TSkinPieceRects& entry : kSkinPieces) {
     rects.push_back({entry.Piece, entry.Rect});
     if (entry.Alternate != entry.Rect) rects.push_back({entry.Piece, entry.Alternate});
   }
   for (size_t i = 0; i < rects.size(); ++i) {
     for (size_t j = i + 1; j < rects.size(); ++j) {
-      const bool timeInPanel = (rects[i].first == TSkinPiece::BottomRight &&
-                                rects[j].first == TSkinPiece::TimeBackground);
+      const bool timeInPanel = (rects[i].first == TSkinPiece::kBottomRight &&
+                                rects[j].first == TSkinPiece::kTimeBackground);
       if (timeInPanel) {
         EXPECT_TRUE(Inside(rects[j].second, rects[i].second));
         continue;
@@ -73,17 +73,17 @@ TEST(SkinTables, PiecesDoNotSharePixelsExceptTheTimeBackgroundInsideTheBottomRig
 }
 
 TEST(SkinTables, VariantsDifferOnlyWhereThePieceChangesWithActivationOrPress) {
-  const std::set<TSkinPiece> withVariant = {TSkinPiece::TopLeftCorner, TSkinPiece::Title,
-                                            TSkinPiece::TopFiller,     TSkinPiece::TopRightCorner,
-                                            TSkinPiece::ScrollThumb,   TSkinPiece::SmallRight,
-                                            TSkinPiece::PositionThumb};
-  for (const TSkinPieceRects& entry : SkinPieces) {
+  const std::set<TSkinPiece> withVariant = {TSkinPiece::kTopLeftCorner, TSkinPiece::kTitle,
+                                            TSkinPiece::kTopFiller,     TSkinPiece::kTopRightCorner,
+                                            TSkinPiece::kScrollThumb,   TSkinPiece::kSmallRight,
+                                            TSkinPiece::kPositionThumb};
+  for (const TSkinPieceRects& entry : kSkinPieces) {
     EXPECT_EQ(entry.Rect != entry.Alternate, withVariant.count(entry.Piece) == 1)
         << static_cast<int>(entry.Piece);
   }
-  EXPECT_EQ(SkinPieceRect(TSkinPiece::Title), (TSkinRect{26, 0, 126, 20}));
-  EXPECT_EQ(SkinPieceRect(TSkinPiece::Title, true), (TSkinRect{26, 21, 126, 41}));
-  EXPECT_EQ(SkinPieceRect(TSkinPiece::ScrollThumb, true), (TSkinRect{61, 53, 69, 71}));
+  EXPECT_EQ(SkinPieceRect(TSkinPiece::kTitle), (TSkinRect{26, 0, 126, 20}));
+  EXPECT_EQ(SkinPieceRect(TSkinPiece::kTitle, true), (TSkinRect{26, 21, 126, 41}));
+  EXPECT_EQ(SkinPieceRect(TSkinPiece::kScrollThumb, true), (TSkinRect{61, 53, 69, 71}));
 }
 
 TEST(SkinTables, PositionThumbComesFromItsOwnPieceOrFromTheScrollThumbHalves) {
@@ -120,7 +120,7 @@ TEST(SkinTables, PositionBarBackgroundStaysInsideTheBottomRightPiece) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.D);
     EXPECT_EQ(PositionBarBackground(c.D), c.Expected);
-    EXPECT_TRUE(Inside(PositionBarBackground(c.D), SkinPieceRect(TSkinPiece::BottomRight)));
+    EXPECT_TRUE(Inside(PositionBarBackground(c.D), SkinPieceRect(TSkinPiece::kBottomRight)));
   }
 }
 
@@ -165,33 +165,33 @@ TEST(SkinTables, GlyphCellsAreInRangeAndEachBelongsToOneCharacter) {
     if (!cell) continue;
     ++withGlyph;
     EXPECT_GE(cell->Row, 0);
-    EXPECT_LT(cell->Row, GlyphRows);
+    EXPECT_LT(cell->Row, kGlyphRows);
     EXPECT_GE(cell->Column, 0);
-    EXPECT_LT(cell->Column, GlyphColumns);
+    EXPECT_LT(cell->Column, kGlyphColumns);
     EXPECT_TRUE(used.insert({cell->Row, cell->Column}).second) << "cell shared by " << ch;
   }
   // Letters, digits, the three punctuation runs, ":" and "?".
   EXPECT_EQ(withGlyph, 26 + 10 + 10 + 5 + 5 + 2);
-  for (TGlyphCell special : {GlyphBlank, GlyphEllipsis}) {
+  for (TGlyphCell special : {kGlyphBlank, kGlyphEllipsis}) {
     EXPECT_EQ(used.count({special.Row, special.Column}), 0u);
   }
-  EXPECT_EQ(used.count({GlyphMinus.Row, GlyphMinus.Column}), 1u);
+  EXPECT_EQ(used.count({kGlyphMinus.Row, kGlyphMinus.Column}), 1u);
 }
 
 TEST(SkinTables, GlyphCellRectsTileTheGlyphBitmap) {
-  EXPECT_EQ(GlyphBitmapWidth, 155);
-  EXPECT_EQ(GlyphBitmapHeight, 18);
+  EXPECT_EQ(kGlyphBitmapWidth, 155);
+  EXPECT_EQ(kGlyphBitmapHeight, 18);
   EXPECT_EQ(GlyphCellRect({0, 0}), (TSkinRect{0, 0, 5, 6}));
-  EXPECT_EQ(GlyphCellRect(GlyphMinus), (TSkinRect{75, 6, 80, 12}));
+  EXPECT_EQ(GlyphCellRect(kGlyphMinus), (TSkinRect{75, 6, 80, 12}));
   EXPECT_EQ(GlyphCellRect(GlyphDigit(7)), (TSkinRect{35, 6, 40, 12}));
-  EXPECT_EQ(GlyphCellRect({GlyphRows - 1, GlyphColumns - 1}), (TSkinRect{150, 12, 155, 18}));
+  EXPECT_EQ(GlyphCellRect({kGlyphRows - 1, kGlyphColumns - 1}), (TSkinRect{150, 12, 155, 18}));
 }
 
 TEST(SkinTables, CursorsAreNumberedOneToSixWithDistinctNames) {
   std::set<std::string> names;
-  for (size_t i = 0; i < BuiltInCursors.size(); ++i) {
-    EXPECT_EQ(BuiltInCursors[i].Number, static_cast<int>(i) + 1);
-    EXPECT_TRUE(names.insert(BuiltInCursors[i].Name).second);
+  for (size_t i = 0; i < kBuiltInCursors.size(); ++i) {
+    EXPECT_EQ(kBuiltInCursors[i].Number, static_cast<int>(i) + 1);
+    EXPECT_TRUE(names.insert(kBuiltInCursors[i].Name).second);
   }
 }
 

@@ -11,7 +11,7 @@ void SimPlayer::Add(const std::string& path, int32_t lengthMS) {
 
 void SimPlayer::Clear() {
   entries_.clear();
-  state_ = PlayerState::Stopped;
+  state_ = TPlayerState::kStopped;
   index_ = 0;
   position_ = 0;
 }
@@ -31,7 +31,7 @@ void SimPlayer::Update(uint32_t now) {
   // Unsigned difference: the tick count wraps after 49.7 days.
   uint32_t elapsed = now - lastTick_;
   lastTick_ = now;
-  if (state_ != PlayerState::Playing || entries_.empty()) return;
+  if (state_ != TPlayerState::kPlaying || entries_.empty()) return;
   int64_t position = static_cast<int64_t>(position_) + elapsed;
   // Whole rounds of a repeating list change nothing but cost a pass per entry.
   int64_t total = TotalLengthMS();
@@ -53,40 +53,40 @@ void SimPlayer::Play(uint32_t now) {
 
 void SimPlayer::Pause(uint32_t now) {
   Update(now);
-  if (state_ == PlayerState::Playing) {
-    state_ = PlayerState::Paused;
-  } else if (state_ == PlayerState::Paused) {
-    state_ = PlayerState::Playing;
+  if (state_ == TPlayerState::kPlaying) {
+    state_ = TPlayerState::kPaused;
+  } else if (state_ == TPlayerState::kPaused) {
+    state_ = TPlayerState::kPlaying;
   }
 }
 
 void SimPlayer::Stop(uint32_t now) {
   Update(now);
-  state_ = PlayerState::Stopped;
+  state_ = TPlayerState::kStopped;
   position_ = 0;
 }
 
 void SimPlayer::Next(uint32_t now) {
   Update(now);
   int32_t target = StepTarget(+1);
-  if (target >= 0) StartEntry(target, state_ != PlayerState::Stopped);
+  if (target >= 0) StartEntry(target, state_ != TPlayerState::kStopped);
 }
 
 void SimPlayer::Previous(uint32_t now) {
   Update(now);
   int32_t target = StepTarget(-1);
-  if (target >= 0) StartEntry(target, state_ != PlayerState::Stopped);
+  if (target >= 0) StartEntry(target, state_ != TPlayerState::kStopped);
 }
 
 void SimPlayer::Select(int32_t index, uint32_t now) {
   Update(now);
   if (index < 0 || index >= static_cast<int32_t>(entries_.size())) return;
-  StartEntry(index, state_ == PlayerState::Playing);
+  StartEntry(index, state_ == TPlayerState::kPlaying);
 }
 
 bool SimPlayer::Seek(int64_t ms, uint32_t now) {
   Update(now);
-  if (state_ == PlayerState::Stopped || entries_.empty()) return false;
+  if (state_ == TPlayerState::kStopped || entries_.empty()) return false;
   // A jump to the end or past it ends the entry at the next update, as in the host.
   position_ = static_cast<int32_t>(std::clamp<int64_t>(ms, 0, CurrentLengthMS()));
   Update(now);
@@ -95,7 +95,7 @@ bool SimPlayer::Seek(int64_t ms, uint32_t now) {
 
 void SimPlayer::Skip(int32_t deltaMS, uint32_t now) {
   Update(now);
-  if (state_ == PlayerState::Stopped || entries_.empty()) return;
+  if (state_ == TPlayerState::kStopped || entries_.empty()) return;
   Seek(static_cast<int64_t>(position_) + deltaMS, now);
 }
 
@@ -115,7 +115,7 @@ bool SimPlayer::EnterFollowingEntry() {
   }
   if (target < 0) {
     // The host stops at the end of its list and stays on the last entry.
-    state_ = PlayerState::Stopped;
+    state_ = TPlayerState::kStopped;
     position_ = 0;
     return false;
   }
@@ -141,14 +141,14 @@ int32_t SimPlayer::StepTarget(int32_t direction) {
 void SimPlayer::StartEntry(int32_t index, bool play) {
   index_ = index;
   position_ = 0;
-  state_ = play ? PlayerState::Playing : PlayerState::Stopped;
+  state_ = play ? TPlayerState::kPlaying : TPlayerState::kStopped;
 }
 
-const char* PlayerStateName(PlayerState state) {
+const char* PlayerStateName(TPlayerState state) {
   switch (state) {
-    case PlayerState::Playing: return "playing";
-    case PlayerState::Paused: return "paused";
-    case PlayerState::Stopped: break;
+    case TPlayerState::kPlaying: return "playing";
+    case TPlayerState::kPaused: return "paused";
+    case TPlayerState::kStopped: break;
   }
   return "stopped";
 }

@@ -10,7 +10,7 @@
 
 namespace varimo {
 
-enum class PlayerState { Stopped, Playing, Paused };
+enum class TPlayerState { kStopped, kPlaying, kPaused };
 
 struct TPlayerEntry {
   std::string Path;  // ANSI bytes, as the host hands them out
@@ -52,7 +52,7 @@ class SimPlayer {
   void ChangeVolume(int32_t delta);
   int32_t Volume() const { return volume_; }
 
-  PlayerState State() const { return state_; }
+  TPlayerState State() const { return state_; }
   int32_t Index() const { return index_; }
   int32_t PositionMS() const { return position_; }
   // Length of the current entry; 0 with an empty playlist.
@@ -67,7 +67,7 @@ class SimPlayer {
   void StartEntry(int32_t index, bool play);
 
   std::vector<TPlayerEntry> entries_;
-  PlayerState state_ = PlayerState::Stopped;
+  TPlayerState state_ = TPlayerState::kStopped;
   int32_t index_ = 0;
   int32_t position_ = 0;
   uint32_t lastTick_ = 0;
@@ -78,7 +78,7 @@ class SimPlayer {
 };
 
 // Text for a state in logs and scenario expectations: "stopped", "playing", "paused".
-const char* PlayerStateName(PlayerState state);
+const char* PlayerStateName(TPlayerState state);
 
 // The playing time of a file of the given size at 128 kbit/s: 16 bytes per millisecond.
 int32_t LengthAt128k(uint64_t fileSize);

@@ -6,20 +6,20 @@ namespace varimo {
 namespace {
 
 struct TKindName {
-  RequestKind Kind;
+  TRequestKind Kind;
   const char* Name;
   bool HasCode;
 };
 
 constexpr TKindName kKindNames[] = {
-    {RequestKind::Ipc, "ipc", true},
-    {RequestKind::Command, "command", true},
-    {RequestKind::SysCommand, "syscommand", true},
-    {RequestKind::RButtonDown, "rbuttondown", false},
-    {RequestKind::RButtonUp, "rbuttonup", false},
+    {TRequestKind::kIpc, "ipc", true},
+    {TRequestKind::kCommand, "command", true},
+    {TRequestKind::kSysCommand, "syscommand", true},
+    {TRequestKind::kRButtonDown, "rbuttondown", false},
+    {TRequestKind::kRButtonUp, "rbuttonup", false},
 };
 
-const TKindName& KindName(RequestKind kind) {
+const TKindName& KindName(TRequestKind kind) {
   for (const TKindName& entry : kKindNames) {
     if (entry.Kind == kind) return entry;
   }
@@ -49,10 +49,10 @@ bool ParseRequestPattern(const std::vector<std::string>& words, size_t first,
   pattern = TRequestPattern();
   pattern.Kind = kind->Kind;
   size_t rest = words.size() - first - 1;
-  size_t maxWords = kind->Kind == RequestKind::Ipc ? 2 : (kind->HasCode ? 1 : 0);
+  size_t maxWords = kind->Kind == TRequestKind::kIpc ? 2 : (kind->HasCode ? 1 : 0);
   if (rest > maxWords || (kind->HasCode && rest == 0)) {
     error = std::string("'") + kind->Name + "' takes " +
-            (kind->Kind == RequestKind::Ipc ? "CODE [ARG]"
+            (kind->Kind == TRequestKind::kIpc ? "CODE [ARG]"
              : kind->HasCode                ? "CODE"
                                             : "nothing");
     return false;
@@ -88,7 +88,7 @@ std::string FormatRequest(const THostRequest& request) {
   const TKindName& kind = KindName(request.Kind);
   std::string text = kind.Name;
   if (kind.HasCode) text += " " + std::to_string(request.Code);
-  if (request.Kind == RequestKind::Ipc) {
+  if (request.Kind == TRequestKind::kIpc) {
     text += " arg=" + (request.HasArgumentText ? Quoted(request.ArgumentText)
                                                : std::to_string(request.Argument));
     text += " -> " +

@@ -11,10 +11,10 @@
 
 namespace varimo {
 
-enum class RequestKind { Ipc, Command, SysCommand, RButtonDown, RButtonUp };
+enum class TRequestKind { kIpc, kCommand, kSysCommand, kRButtonDown, kRButtonUp };
 
 struct THostRequest {
-  RequestKind Kind = RequestKind::Ipc;
+  TRequestKind Kind = TRequestKind::kIpc;
   int64_t Code = 0;          // IPC code, command id or system command; 0 for the buttons
   int64_t Argument = 0;      // the number argument (wParam of an IPC)
   std::string ArgumentText;  // the text an address argument carried or received
@@ -32,7 +32,7 @@ struct THostRequest {
 // What an expectation looks for: a kind, optionally a code and an argument (compared
 // with the number argument or with the text it carried).
 struct TRequestPattern {
-  RequestKind Kind = RequestKind::Ipc;
+  TRequestKind Kind = TRequestKind::kIpc;
   std::optional<int64_t> Code;
   std::optional<std::string> Argument;
 };

@@ -55,12 +55,12 @@ void PaintMainWindow(HDC dc, const RECT& client, const SimPlayer& player,
                      const std::string& skinName) {
   Frame(dc, client, "WINAMP (simulated)");
   Fill(dc, 10, 22, 100, 50, kDisplay);
-  const char* state = player.State() == PlayerState::Playing  ? "PLAY"
-                      : player.State() == PlayerState::Paused ? "PAUSE"
+  const char* state = player.State() == TPlayerState::kPlaying  ? "PLAY"
+                      : player.State() == TPlayerState::kPaused ? "PAUSE"
                                                               : "STOP";
   Text(dc, 14, 22, 96, 36, state, kDisplayText);
   std::string time =
-      player.State() == PlayerState::Stopped ? "" : MinutesSeconds(player.PositionMS());
+      player.State() == TPlayerState::kStopped ? "" : MinutesSeconds(player.PositionMS());
   Text(dc, 14, 36, 96, 50, time, kDisplayText, DT_RIGHT);
 
   Fill(dc, 108, 22, client.right - 8, 36, kDisplay);
@@ -81,7 +81,7 @@ void PaintMainWindow(HDC dc, const RECT& client, const SimPlayer& player,
   // Position bar.
   Fill(dc, 10, 68, client.right - 10, 74, kDisplay);
   int32_t length = player.CurrentLengthMS();
-  if (length > 0 && player.State() != PlayerState::Stopped) {
+  if (length > 0 && player.State() != TPlayerState::kStopped) {
     int width = client.right - 20;
     int x = 10 + static_cast<int>(static_cast<int64_t>(width - 8) * player.PositionMS() / length);
     Fill(dc, x, 67, x + 8, 75, kButton);

@@ -72,8 +72,8 @@ std::string AtomName(const std::string& word) {
 }
 
 bool ParseEventKind(const std::string& word, THostEvent::Kind& kind) {
-  for (THostEvent::Kind candidate : {THostEvent::Kind::KeyDown, THostEvent::Kind::KeyUp,
-                                     THostEvent::Kind::SysKeyDown, THostEvent::Kind::SysKeyUp}) {
+  for (THostEvent::Kind candidate : {THostEvent::Kind::kKeyDown, THostEvent::Kind::kKeyUp,
+                                     THostEvent::Kind::kSysKeyDown, THostEvent::Kind::kSysKeyUp}) {
     if (word == HostEventKindName(candidate)) {
       kind = candidate;
       return true;
@@ -235,7 +235,7 @@ std::string ScenarioRunner::CmdExpectActivated(const Args& args) {
   const std::vector<THostEvent>& events = host_.Events();
   auto activated = [&] {
     for (size_t i = eventMark_; i < events.size(); ++i) {
-      if (events[i].What == THostEvent::Kind::Activated && events[i].Window == window) return true;
+      if (events[i].What == THostEvent::Kind::kActivated && events[i].Window == window) return true;
     }
     return false;
   };

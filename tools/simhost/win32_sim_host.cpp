@@ -104,11 +104,11 @@ HMENU BuildMainMenu() {
   return menu;
 }
 
-int32_t PlayStateAnswer(PlayerState state) {
+int32_t PlayStateAnswer(TPlayerState state) {
   switch (state) {
-    case PlayerState::Playing: return 1;
-    case PlayerState::Paused: return 3;
-    case PlayerState::Stopped: break;
+    case TPlayerState::kPlaying: return 1;
+    case TPlayerState::kPaused: return 3;
+    case TPlayerState::kStopped: break;
   }
   return 0;
 }
@@ -122,12 +122,12 @@ std::string ReadArgumentText(WPARAM address) {
 
 const char* HostEventKindName(THostEvent::Kind kind) {
   switch (kind) {
-    case THostEvent::Kind::KeyDown: return "down";
-    case THostEvent::Kind::KeyUp: return "up";
-    case THostEvent::Kind::SysKeyDown: return "sysdown";
-    case THostEvent::Kind::SysKeyUp: return "sysup";
-    case THostEvent::Kind::Activated: return "activated";
-    case THostEvent::Kind::Deactivated: return "deactivated";
+    case THostEvent::Kind::kKeyDown: return "down";
+    case THostEvent::Kind::kKeyUp: return "up";
+    case THostEvent::Kind::kSysKeyDown: return "sysdown";
+    case THostEvent::Kind::kSysKeyUp: return "sysup";
+    case THostEvent::Kind::kActivated: return "activated";
+    case THostEvent::Kind::kDeactivated: return "deactivated";
   }
   return "";
 }
@@ -214,14 +214,14 @@ void Win32SimHost::Record(THostEvent::Kind kind, HWND window, int key) {
   event.Foreground = GetForegroundWindow() == window;
   event.TimeMS = Now();
   events_.push_back(event);
-  bool isKey = kind != THostEvent::Kind::Activated && kind != THostEvent::Kind::Deactivated;
+  bool isKey = kind != THostEvent::Kind::kActivated && kind != THostEvent::Kind::kDeactivated;
   // While the windows are being created they have no names yet; their titles say which.
   char title[64] = {};
   if (*WindowName(window) == '\0') GetWindowTextA(window, title, sizeof(title));
   Note(std::string("host: ") + (isKey ? "key " : "") + HostEventKindName(kind) +
        (isKey ? " " + std::to_string(key) : std::string()) + " in " +
        (*WindowName(window) != '\0' ? WindowName(window) : title) +
-       (kind == THostEvent::Kind::Activated && event.Foreground ? " (foreground)" : ""));
+       (kind == THostEvent::Kind::kActivated && event.Foreground ? " (foreground)" : ""));
 }
 
 void Win32SimHost::Tick() {
@@ -273,15 +273,15 @@ LRESULT Win32SimHost::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
       return 0;
     // Not requests, but scenarios look for them: keys the plug-in synthesizes or
     // forwards, and the windows it brings to the front.
-    case WM_KEYDOWN: Record(THostEvent::Kind::KeyDown, window, static_cast<int>(wParam)); break;
-    case WM_KEYUP: Record(THostEvent::Kind::KeyUp, window, static_cast<int>(wParam)); break;
+    case WM_KEYDOWN: Record(THostEvent::Kind::kKeyDown, window, static_cast<int>(wParam)); break;
+    case WM_KEYUP: Record(THostEvent::Kind::kKeyUp, window, static_cast<int>(wParam)); break;
     case WM_SYSKEYDOWN:
-      Record(THostEvent::Kind::SysKeyDown, window, static_cast<int>(wParam));
+      Record(THostEvent::Kind::kSysKeyDown, window, static_cast<int>(wParam));
       break;
-    case WM_SYSKEYUP: Record(THostEvent::Kind::SysKeyUp, window, static_cast<int>(wParam)); break;
+    case WM_SYSKEYUP: Record(THostEvent::Kind::kSysKeyUp, window, static_cast<int>(wParam)); break;
     case WM_ACTIVATE:
-      Record(LOWORD(wParam) == WA_INACTIVE ? THostEvent::Kind::Deactivated
-                                           : THostEvent::Kind::Activated,
+      Record(LOWORD(wParam) == WA_INACTIVE ? THostEvent::Kind::kDeactivated
+                                           : THostEvent::Kind::kActivated,
              window, 0);
       break;
     default: break;
@@ -293,7 +293,7 @@ LRESULT Win32SimHost::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
 LRESULT Win32SimHost::HandleMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_USER: {
-      THostRequest request = StartRequest(RequestKind::Ipc, lParam, static_cast<int32_t>(wParam));
+      THostRequest request = StartRequest(TRequestKind::kIpc, lParam, static_cast<int32_t>(wParam));
       LRESULT answer = AnswerIpc(wParam, lParam, request);
       request.Answer = static_cast<int32_t>(answer);
       log_.Add(request);
@@ -301,14 +301,14 @@ LRESULT Win32SimHost::HandleMainMessage(UINT message, WPARAM wParam, LPARAM lPar
       return answer;
     }
     case WM_COMMAND:
-      log_.Add(StartRequest(RequestKind::Command, LOWORD(wParam), 0));
+      log_.Add(StartRequest(TRequestKind::kCommand, LOWORD(wParam), 0));
       RunCommand(LOWORD(wParam));
       Tick();
       return 0;
-    case WM_SYSCOMMAND: log_.Add(StartRequest(RequestKind::SysCommand, wParam & 0xFFF0, 0)); break;
-    case WM_RBUTTONDOWN: log_.Add(StartRequest(RequestKind::RButtonDown, 0, 0)); return 0;
+    case WM_SYSCOMMAND: log_.Add(StartRequest(TRequestKind::kSysCommand, wParam & 0xFFF0, 0)); break;
+    case WM_RBUTTONDOWN: log_.Add(StartRequest(TRequestKind::kRButtonDown, 0, 0)); return 0;
     case WM_RBUTTONUP:
-      log_.Add(StartRequest(RequestKind::RButtonUp, 0, 0));
+      log_.Add(StartRequest(TRequestKind::kRButtonUp, 0, 0));
       OpenPopupMenu();
       return 0;
     case WM_TIMER:
@@ -331,7 +331,7 @@ LRESULT Win32SimHost::HandleMainMessage(UINT message, WPARAM wParam, LPARAM lPar
   return DefWindowProcA(main_, message, wParam, lParam);
 }
 
-THostRequest Win32SimHost::StartRequest(RequestKind kind, int64_t code, int64_t argument) {
+THostRequest Win32SimHost::StartRequest(TRequestKind kind, int64_t code, int64_t argument) {
   player_.Update(GetTickCount());
   THostRequest request;
   request.Kind = kind;
@@ -348,7 +348,7 @@ LRESULT Win32SimHost::AnswerIpc(WPARAM wParam, LPARAM code, THostRequest& reques
   uint32_t now = GetTickCount();
   switch (code) {
     case 104: return PlayStateAnswer(player_.State());
-    case 105: return player_.State() == PlayerState::Stopped ? -1 : player_.PositionMS();
+    case 105: return player_.State() == TPlayerState::kStopped ? -1 : player_.PositionMS();
     case 106: return player_.Seek(static_cast<int32_t>(wParam), now) ? 0 : -1;
     case 125: return player_.Index();
     case 211: {

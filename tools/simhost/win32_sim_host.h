@@ -15,8 +15,8 @@ namespace varimo {
 
 // A key message or an activation that one of the host's windows received.
 struct THostEvent {
-  enum class Kind { KeyDown, KeyUp, SysKeyDown, SysKeyUp, Activated, Deactivated };
-  Kind What = Kind::KeyDown;
+  enum class Kind { kKeyDown, kKeyUp, kSysKeyDown, kSysKeyUp, kActivated, kDeactivated };
+  Kind What = Kind::kKeyDown;
   HWND Window = nullptr;
   int Key = 0;              // the virtual key of a key message
   bool Foreground = false;  // an activated window is the foreground window
@@ -75,7 +75,7 @@ class Win32SimHost {
   void RunCommand(int32_t id);
   void OpenPopupMenu();
   void Paint(HWND window);
-  THostRequest StartRequest(RequestKind kind, int64_t code, int64_t argument);
+  THostRequest StartRequest(TRequestKind kind, int64_t code, int64_t argument);
   void ToggleVisible(HWND window);
   void Record(THostEvent::Kind kind, HWND window, int key);
 
@@ -98,7 +98,7 @@ class Win32SimHost {
   // What the windows last showed, to repaint only on change.
   int32_t shownIndex_ = -1;
   int32_t shownSecond_ = -1;
-  PlayerState shownState_ = PlayerState::Stopped;
+  TPlayerState shownState_ = TPlayerState::kStopped;
   // Where in its title bar a host window was grabbed for a drag.
   POINT dragOffset_ = {0, 0};
   std::vector<THostEvent> events_;

@@ -3,7 +3,7 @@
 // one TVarimo for its lifetime; every subsystem's operations take it, or the parts of it
 // they touch.
 
-#include "common/state.h"
+#include "common/subsystem_state.h"
 #include "engine/album.h"
 #include "engine/album_memory.h"
 #include "platform/files.h"

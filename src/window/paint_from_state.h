@@ -3,10 +3,10 @@
 
 #include <optional>
 
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 #include "platform/ports.h"
 #include "window/layout.h"
-#include "window/paint_state.h"
+#include "window/paint_inputs.h"
 
 namespace varimo {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 #include "platform/ports.h"
 #include "window/layout.h"
 

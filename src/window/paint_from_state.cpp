@@ -1,4 +1,4 @@
-#include "window/paint_view.h"
+#include "window/paint_from_state.h"
 
 #include "window/paint.h"
 

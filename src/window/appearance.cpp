@@ -1,4 +1,4 @@
-#include "window/window_modes.h"
+#include "window/appearance.h"
 
 #include "engine/play_commands.h"
 

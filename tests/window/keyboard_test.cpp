@@ -1,4 +1,4 @@
-#include "window/input.h"
+#include "window/keyboard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,9 @@
-#include "frame/win32_hooks.h"
+#include "frame/win32_thread_hooks.h"
 
 #include <windows.h>
 
 #include "hotkeys/host_hooks.h"
+#include "platform/win32_window_object.h"
 #include "window/win32_screen.h"
 
 namespace varimo {
@@ -39,8 +40,6 @@ void ForwardWindowMessage(const CWPSTRUCT& call) noexcept {
 
 // Bit 29 of a key message's second argument: the Alt key is down.
 constexpr LPARAM kAltDownBit = 1 << 29;
-// Owner chains are short; a longer one is not followed to its end.
-constexpr int kMaxOwners = 16;
 
 THostKeyTarget KeyTargetOf(HWND window) {
   THostKeyTarget key;
@@ -49,10 +48,7 @@ THostKeyTarget KeyTargetOf(HWND window) {
   key.ClassName.assign(name, length > 0 ? static_cast<size_t>(length) : 0);
   // The plug-in's dialogs and message boxes are owned by its window, or by one of its
   // dialogs in turn.
-  HWND owner = GetAncestor(window, GA_ROOT);
-  for (int n = 0; owner != nullptr && n < kMaxOwners; ++n, owner = GetWindow(owner, GW_OWNER)) {
-    if (owner == target.Own) key.PluginWindow = true;
-  }
+  key.PluginWindow = OwnerChainHolds(GetAncestor(window, GA_ROOT), target.Own);
   return key;
 }
 
@@ -98,7 +94,7 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void Win32Hooks::Install() {
+void Win32ThreadHooks::Install() {
   Remove();
   if (varimo_ == nullptr || ports_ == nullptr) return;
   target.Varimo = varimo_;
@@ -111,7 +107,7 @@ void Win32Hooks::Install() {
   target.Queue = SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, thread);
 }
 
-void Win32Hooks::Remove() {
+void Win32ThreadHooks::Remove() {
   if (target.WindowProcs != nullptr) UnhookWindowsHookEx(target.WindowProcs);
   if (target.Queue != nullptr) UnhookWindowsHookEx(target.Queue);
   target = THookTarget();

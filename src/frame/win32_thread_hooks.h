@@ -3,17 +3,17 @@
 // window procedures are called with, the other every message the thread takes from its
 // queue. Both hand what concerns the plug-in to the core and pass everything on unchanged.
 
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 #include "platform/host.h"
 
 namespace varimo {
 
-class Win32Hooks : public IHooks {
+class Win32ThreadHooks : public IHooks {
  public:
-  Win32Hooks() = default;
-  Win32Hooks(const Win32Hooks&) = delete;
-  Win32Hooks& operator=(const Win32Hooks&) = delete;
-  ~Win32Hooks() override { Remove(); }
+  Win32ThreadHooks() = default;
+  Win32ThreadHooks(const Win32ThreadHooks&) = delete;
+  Win32ThreadHooks& operator=(const Win32ThreadHooks&) = delete;
+  ~Win32ThreadHooks() override { Remove(); }
 
   // What the hooks serve: the plug-in's state and ports, and its window, whose own keys it
   // handles itself. Set before Install.

@@ -1,4 +1,4 @@
-#include "window/resize.h"
+#include "window/list_geometry.h"
 
 namespace varimo {
 

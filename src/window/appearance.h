@@ -2,7 +2,7 @@
 // The window's appearances and its visibility: the normal window and the one-bar small
 // window, the close button, and showing or hiding it from a hot key or the host's menu.
 
-#include "engine/varimo_state.h"
+#include "engine/varimo_context.h"
 
 namespace varimo {
 
