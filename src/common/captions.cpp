@@ -36,7 +36,7 @@ const std::array<TCaptionRow, static_cast<size_t>(TCaption::kCount) - 1> kCaptio
     {TCaption::kCommandPopupMenu,        u8" ﾎﾟｯﾌﾟｱｯﾌﾟﾒﾆｭｰ", u8" Popup menu"},
     {TCaption::kCommandPlaySelection,    u8" 選択を再生", u8" Play selection"},
     {TCaption::kCommandPlayStop,         u8" 再生/停止", u8" Play/Stop"},
-    {TCaption::kCommandPreviousTrack,    u8" 前の曲へ", u8" Previous track"},
+    {TCaption::kCommandPreviousTrack,    u8" 前の曲へ", u8" Prev. track"},
     {TCaption::kCommandNextTrack,        u8" 次の曲へ", u8" Next track"},
     {TCaption::kCommandShowHide,         u8" 表示/非表示", u8" Show/Hide"},
     {TCaption::kCommandHostActivate,     u8"*ｱｸﾃｨﾌﾞ化", u8"*Activate"},
@@ -64,8 +64,8 @@ const std::array<TCaptionRow, static_cast<size_t>(TCaption::kCount) - 1> kCaptio
 
     {TCaption::kOptionsTitle,          u8"設定", u8"Options"},
     {TCaption::kPageGeneral,           u8"全般", u8"General"},
-    {TCaption::kPageOperate,           u8"操作", u8"Controls"},
-    {TCaption::kPageHotKey,            u8"ﾎｯﾄｷｰ", u8"Hot keys"},
+    {TCaption::kPageOperate,           u8"操作", u8"Control"},
+    {TCaption::kPageHotKey,            u8"ﾎｯﾄｷｰ", u8"Keys"},
     {TCaption::kPageUnPack,            u8"展開", u8"Unpack"},
     {TCaption::kPageView,              u8"表示", u8"Display"},
     {TCaption::kPageForm,              u8"書式", u8"Format"},
@@ -106,6 +106,10 @@ const std::array<TCaptionRow, static_cast<size_t>(TCaption::kCount) - 1> kCaptio
     {TCaption::kFontPitch,             u8"文字間調整", u8"Spacing"},
     {TCaption::kTransparence,          u8"半透明ｳｨﾝﾄﾞｳ", u8"Translucent"},
     {TCaption::kOpacity,               u8"不透明度", u8"Opacity"},
+    {TCaption::kLanguageLabel,         u8"言語 / Language", u8"言語 / Language"},
+    {TCaption::kLanguageFollowSystem,  u8"ｼｽﾃﾑに従う", u8"Follow the system"},
+    {TCaption::kLanguageNameJapanese,  u8"日本語", u8"日本語"},
+    {TCaption::kLanguageNameEnglish,   u8"English", u8"English"},
     {TCaption::kShowNumbers,           u8"№ 表示", u8"Show No."},
     {TCaption::kFormatColumnItem,      u8" ｱｲﾃﾑ", u8" Item"},
     {TCaption::kFormatColumnText,      u8" ﾃｷｽﾄ", u8" Text"},
@@ -120,7 +124,7 @@ const std::array<TCaptionRow, static_cast<size_t>(TCaption::kCount) - 1> kCaptio
     {TCaption::kKindAlbum,             u8"ｱﾙﾊﾞﾑ", u8"Album"},
     {TCaption::kKindTrack,             u8"ﾄﾗｯｸ", u8"Track"},
     {TCaption::kKindYear,              u8"年", u8"Year"},
-    {TCaption::kKindFileName,          u8"ﾌｧｲﾙ名", u8"File name"},
+    {TCaption::kKindFileName,          u8"ﾌｧｲﾙ名", u8"File"},
     {TCaption::kPresetArtistTitle,     u8"№ ｱｰﾃｨｽﾄ - ﾀｲﾄﾙ", u8"No. Artist - Title"},
     {TCaption::kPresetTitleArtist,     u8"№ ﾀｲﾄﾙ (ｱｰﾃｨｽﾄ)", u8"No. Title (Artist)"},
     {TCaption::kPresetTrackArtistTitle, u8"ﾄﾗｯｸ. ｱｰﾃｨｽﾄ - ﾀｲﾄﾙ", u8"Track. Artist - Title"},
@@ -149,7 +153,7 @@ const std::array<TCaptionRow, static_cast<size_t>(TCaption::kCount) - 1> kCaptio
     {TCaption::kTagEncoded,            u8"ｴﾝｺｰﾄﾞ", u8"Encoded"},
     {TCaption::kTagEncodedNote,        u8"（人・組織）", u8"(by whom)"},
     {TCaption::kTagEncoder,            u8"ｴﾝｺｰﾀﾞ", u8"Encoder"},
-    {TCaption::kReferenceNote,         u8"※参照のみ、更新はできません", u8"* View only: the tags cannot be changed here"},
+    {TCaption::kReferenceNote,         u8"※参照のみ、更新はできません", u8"* View only, no editing"},
 }};
 // clang-format on
 

@@ -127,6 +127,10 @@ enum class TCaption : int32_t {
   kFontPitch,
   kTransparence,
   kOpacity,
+  kLanguageLabel,         // the same in both languages
+  kLanguageFollowSystem,  // the language list's entries, in the order of the setting's values
+  kLanguageNameJapanese,  // each language's name in itself
+  kLanguageNameEnglish,
   // Page "書式": the list, its columns, its popup menu and the sample line.
   kShowNumbers,
   kFormatColumnItem,

@@ -76,6 +76,8 @@ const TControlSpec kOptionsControls[60] = {
     {kCheckBoxTransparence, TControlKind::kHeadingCheckBox, kPageView,  20, 125, 100, 16, TCaption::kTransparence},
     {kLabelTransparence,    TControlKind::kLabel,           kPageView,  24, 154,  64, 14, TCaption::kOpacity},
     {kEditTransparence,     TControlKind::kUpDownEdit,      kPageView,  92, 150,  36, 20, TCaption::kNone},
+    {kLabelLanguage,        TControlKind::kLabel,           kPageView,  12, 198, 100, 16, TCaption::kLanguageLabel},
+    {kComboBoxLanguage,     TControlKind::kDropDownList,    kPageView, 116, 194, 140, 20, TCaption::kNone},
 
     {kPanelSample,    TControlKind::kSamplePanel, kPageForm,      12,  8, 309,  28, TCaption::kNone},
     {kRichEditForm,   TControlKind::kRichEdit,    kPanelSample,    4,  5, 301,  18, TCaption::kNone},

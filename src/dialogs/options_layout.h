@@ -73,6 +73,8 @@ enum OptionsControl : int32_t {
   kCheckBoxTransparence,
   kLabelTransparence,
   kEditTransparence,
+  kLabelLanguage,
+  kComboBoxLanguage,
 
   kPanelSample = 1601,
   kRichEditForm,

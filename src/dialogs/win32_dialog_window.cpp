@@ -322,7 +322,7 @@ void TWin32Dialog::SetEnabled(int32_t id, bool enabled) {
 }
 
 void TWin32Dialog::CreateControl(const TControlSpec& control, TControlRect rect,
-                                 int32_t windowParent, TDialogFonts& fonts) {
+                                 int32_t windowParent, TDialogFonts& fonts, int32_t room) {
   HWND parent = ToWindow(windowParent != 0 ? Control(windowParent) : dialog_);
   const std::wstring caption = WideFromUtf8(Caption(control.Caption));
   HFONT font =
@@ -338,6 +338,7 @@ void TWin32Dialog::CreateControl(const TControlSpec& control, TControlRect rect,
   const TControlClass& made = ClassOf(control.Kind);
   if (control.Kind == TControlKind::kLabel && rect.Width == 0) {
     rect.Width = TextSize(parent, font, caption).cx + 2;
+    rect.Left -= std::max(0, rect.Width - room);
   }
   HWND window = CreateWindowExW(
       made.ExStyle, made.ClassName, caption.c_str(), WS_CHILD | WS_VISIBLE | made.Style, rect.Left,

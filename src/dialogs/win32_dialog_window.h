@@ -4,6 +4,7 @@
 // face where the designed one is missing) and their colours. The dialogs' texts convert
 // through platform/win32_text.h.
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -95,7 +96,9 @@ class TWin32Dialog {
   // A child dialog laid over part of the client area; its controls tab like the dialog's.
   TWindowHandle CreatePage(const TControlRect& rect);
   // The controls of a layout table. Controls whose parent is a page or a panel become its
-  // children; group boxes only lend their position. Labels of width 0 take their text's.
+  // children; group boxes only lend their position. Labels of width 0 take their text's,
+  // and one whose text would reach the next control right of it on its line moves left
+  // until it ends there.
   template <size_t N>
   void CreateControls(const TControlSpec (&table)[N], TDialogFonts& fonts) {
     for (const TControlSpec& control : table) {
@@ -107,7 +110,14 @@ class TWin32Dialog {
         rect.Left -= origin.Left;
         rect.Top -= origin.Top;
       }
-      CreateControl(control, rect, parent, fonts);
+      int32_t room = INT32_MAX;
+      for (const TControlSpec& c : table) {
+        if (c.Parent == control.Parent && c.Left > control.Left &&
+            c.Top < control.Top + control.Height && control.Top < c.Top + c.Height) {
+          room = std::min(room, c.Left - control.Left);
+        }
+      }
+      CreateControl(control, rect, parent, fonts, room);
     }
   }
   TWindowHandle Control(int32_t id) const;
@@ -137,8 +147,9 @@ class TWin32Dialog {
     }
     return 0;
   }
+  // room: how far the next control on the control's line lies right of its left edge.
   void CreateControl(const TControlSpec& control, TControlRect rect, int32_t windowParent,
-                     TDialogFonts& fonts);
+                     TDialogFonts& fonts, int32_t room);
   bool ColorMessage(uintptr_t dc, TWindowHandle control, intptr_t& result);
 
   std::wstring caption_;

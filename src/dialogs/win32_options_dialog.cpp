@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include <array>
+#include <iterator>
 #include <set>
 
 #include "common/captions.h"
@@ -58,15 +59,25 @@ constexpr TCheckBoxControl kCheckBoxes[] = {
     {kCheckBoxAlbumMemory, &TOptionsModel::AlbumMemory, &TOptionsModel::CheckBoxAlbumMemoryClick},
     {kCheckBoxAlbumResume, &TOptionsModel::AlbumResume, &TOptionsModel::CheckBoxAlbumResumeClick},
 };
+// A fixed list shows its entries' texts, or the captions of its entries in the language in
+// force when the dialog opens.
 struct TKeyListControl {
   int32_t Id;
   int32_t TOptionsModel::*Position;
   const std::vector<std::string>* Entries;
+  const TCaption* Captions = nullptr;
+  size_t CaptionCount = 0;
 };
+// In the order of the setting's values: the position is the value.
+constexpr TCaption kLanguageEntries[] = {TCaption::kLanguageFollowSystem,
+                                         TCaption::kLanguageNameJapanese,
+                                         TCaption::kLanguageNameEnglish};
 const TKeyListControl kKeyLists[] = {
     {kComboBoxPrevKey, &TOptionsModel::PrevKey, &kTrackKeyEntries},
     {kComboBoxNextKey, &TOptionsModel::NextKey, &kTrackKeyEntries},
     {kComboBoxVisibleKey, &TOptionsModel::VisibleKey, &kVisibleKeyEntries},
+    {kComboBoxLanguage, &TOptionsModel::Language, nullptr, kLanguageEntries,
+     std::size(kLanguageEntries)},
 };
 struct TTextControl {
   int32_t Id;
@@ -238,10 +249,14 @@ void TOptionsView::FillControls() {
                  reinterpret_cast<LPARAM>(&step));
   }
   for (const TKeyListControl& k : kKeyLists) {
-    for (const std::string& entry : *k.Entries) {
+    auto add = [&](const char* entry) {
       SendMessageW(Window(k.Id), CB_ADDSTRING, 0,
                    reinterpret_cast<LPARAM>(WideFromUtf8(entry).c_str()));
+    };
+    if (k.Entries != nullptr) {
+      for (const std::string& entry : *k.Entries) add(entry.c_str());
     }
+    for (size_t i = 0; i < k.CaptionCount; ++i) add(Caption(k.Captions[i]));
     SendMessageW(Window(k.Id), CB_SETCURSEL, static_cast<WPARAM>(model_.*k.Position), 0);
   }
   hotKeys_.Open(Control(kListViewHotKey), fonts_.Get(12));

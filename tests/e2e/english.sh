@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The plug-in in English on a system that is not Japanese, and back in Japanese by its setting.
+# The plug-in in English on a system that is not Japanese, back in Japanese by its setting, and
+# switched both ways in the options dialog.
 set -uo pipefail
 root=${1:?usage: english.sh REPO_ROOT}
 source "$root/tests/e2e/lib/simhost.bash"
@@ -15,4 +16,6 @@ want+='"Unpack"|"File information" [Alt+3]|"Extract file..."|----|"Options" [Ctr
 want+='"Help" [F1]|'
 [ "$order" = "$want" ] || e2e_fail "the English popup menu reads $order" || exit 1
 E2E_LANG=en_US.UTF-8 e2e_scenario english_hot_key || exit 1
+# The language chosen in the options dialog, applied at once, and its key in the file.
+E2E_LANG=en_US.UTF-8 e2e_scenario english_switch || exit 1
 echo "english: passed"

@@ -36,7 +36,8 @@ HOTKEY_CAPTIONS = [text for name, text in CAPTIONS if name.startswith('kCommand'
 # Pages of the options dialog, the messages, and words the page must explain.
 MENTIONS = ([text for name, text in CAPTIONS if name.startswith('kPage')] +
             [CAPTION[name] for name in ('kMessageCannotRegister', 'kMessageWriteError',
-                                        'kExtractFolderTitle')] +
+                                        'kExtractFolderTitle', 'kLanguageLabel',
+                                        'kLanguageFollowSystem')] +
             ['Plugins\\gen_Varimo.ini', 'Alt + 3', 'Ctrl + P', 'F1', 'Delete'] +
             (['25 ドット', '29 ドット'] if LANGUAGE == 'japanese' else
              ['25 pixels', '29 pixels', 'Language']))

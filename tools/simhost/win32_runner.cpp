@@ -189,6 +189,8 @@ const std::vector<ScenarioRunner::TCommand>& ScenarioRunner::Commands() {
        &ScenarioRunner::CmdExpectMessageBoxes},
       {"dialog", "dialog CAPTION", 1, 1, false, &ScenarioRunner::CmdDialog},
       {"dialog-list", "dialog-list", 0, 0, false, &ScenarioRunner::CmdDialogList},
+      {"expect-captions-fit", "expect-captions-fit", 0, 0, false,
+       &ScenarioRunner::CmdExpectCaptionsFit},
       {"dialog-click", "dialog-click CONTROL [double] [right]", 1, 3, false,
        &ScenarioRunner::CmdDialogClick},
       {"dialog-check", "dialog-check CONTROL on|off", 2, 2, false, &ScenarioRunner::CmdDialogCheck},

@@ -135,6 +135,7 @@ class ScenarioRunner {
   // Dialogs and their controls (win32_runner_dialog.cpp).
   std::string CmdDialog(const Args& args);
   std::string CmdDialogList(const Args& args);
+  std::string CmdExpectCaptionsFit(const Args& args);
   std::string CmdDialogClick(const Args& args);
   std::string CmdDialogCheck(const Args& args);
   std::string CmdDialogTab(const Args& args);

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include "win32_caption_fit.h"
 #include "win32_controls.h"
 #include "win32_desktop.h"
 #include "win32_modal_watch.h"
@@ -166,6 +167,14 @@ std::string ScenarioRunner::CmdDialogList(const Args&) {
   host_.Note("dialog \"" + Utf8FromWide(StoredCaption(dialog_)) + "\" controls:");
   for (const std::string& line : DescribeControls(dialog_)) host_.Note("  " + line);
   return std::string();
+}
+
+std::string ScenarioRunner::CmdExpectCaptionsFit(const Args&) {
+  if (dialog_ == nullptr || !IsWindow(dialog_)) return "no dialog is chosen (or it has closed)";
+  const std::vector<std::string> lines = CaptionsNotFitting(dialog_);
+  for (const std::string& line : lines) host_.Note("does not fit: " + line);
+  if (lines.empty()) return std::string();
+  return std::to_string(lines.size()) + " text(s) do not fit, the first: " + lines.front();
 }
 
 std::string ScenarioRunner::CmdDialogClick(const Args& args) {
