@@ -16,7 +16,7 @@ constexpr uint32_t kBlue = 0x00FF0000;
 // Page controls are placed relative to their page; the sample line sits on its panel.
 // Combo boxes are given their closed height.
 // clang-format off
-const TControlSpec kOptionsControls[60] = {
+const TControlSpec kOptionsControls[62] = {
     {kOptionsTabs,   TControlKind::kTabs,          0,    0,   0, 341, 265, TCaption::kNone},
     {kPageGeneral,   TControlKind::kPage,          0,    4,  26, 333, 235, TCaption::kPageGeneral},
     {kPageOperate,   TControlKind::kPage,          0,    4,  26, 333, 235, TCaption::kPageOperate},

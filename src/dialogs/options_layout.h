@@ -85,7 +85,7 @@ enum OptionsControl : int32_t {
   kLabelLinkMP3on3,
 };
 
-extern const TControlSpec kOptionsControls[60];
+extern const TControlSpec kOptionsControls[62];
 
 // The page of the tab control a control is on; 0 for the tabs and the buttons.
 int32_t OptionsPage(int32_t id);
