@@ -124,8 +124,15 @@ void CheckStatic(HWND label, TFinder& found) {
   }
   const std::wstring text = WindowText(label);
   HFONT font = FontOf(label);
-  const int width = Extent(label, font, text).cx;
+  const SIZE extent = Extent(label, font, text);
+  const int width = extent.cx;
   const int room = ClientWidth(label);
+  // One line of text needs the font's whole height, its descenders included.
+  if (!text.empty() && width <= room && extent.cy > ClientHeight(label)) {
+    found.Lines.push_back(Name(label) + " \"" + Utf8FromWide(text) + "\": " +
+                          std::to_string(extent.cy) + " px high in " +
+                          std::to_string(ClientHeight(label)) + " px");
+  }
   // A wrapping label may take more lines where it has the height for them.
   if (width > room && type != SS_LEFTNOWORDWRAP && type != SS_SIMPLE &&
       WrappedHeight(label, font, text, room) <= ClientHeight(label)) {
