@@ -106,16 +106,6 @@ bool HasFace(const std::wstring& face) {
   return found;
 }
 
-SIZE TextSize(HWND window, HFONT font, const std::wstring& text) {
-  SIZE size = {0, 0};
-  HDC dc = GetDC(window);
-  HGDIOBJ old = SelectObject(dc, font);
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(window, dc);
-  return size;
-}
-
 // How a control of each kind is made: its window class, its styles beyond WS_CHILD |
 // WS_VISIBLE, and how far a drop-down reaches below its closed height. Pages are child
 // dialogs (CreatePage) instead.
@@ -337,7 +327,7 @@ void TWin32Dialog::CreateControl(const TControlSpec& control, TControlRect rect,
   }
   const TControlClass& made = ClassOf(control.Kind);
   if (control.Kind == TControlKind::kLabel && rect.Width == 0) {
-    rect.Width = TextSize(parent, font, caption).cx + 2;
+    rect.Width = TextExtent(parent, font, caption).Width + 2;
     rect.Left -= std::max(0, rect.Width - room);
   }
   HWND window = CreateWindowExW(
@@ -355,11 +345,11 @@ void TWin32Dialog::CreateControl(const TControlSpec& control, TControlRect rect,
       SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       break;
     case TControlKind::kLabeledEdit: {
-      const SIZE size = TextSize(parent, font, caption);
+      const TTextExtent size = TextExtent(parent, font, caption);
       HWND label = CreateWindowExW(
           0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
-          rect.Left - kLabelSpacing - size.cx, rect.Top + (rect.Height - size.cy) / 2, size.cx,
-          size.cy, parent,
+          rect.Left - kLabelSpacing - size.Width, rect.Top + (rect.Height - size.Height) / 2, size.Width,
+          size.Height, parent,
           reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id + kLabelIdOffset)), ThisModule(),
           nullptr);
       SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

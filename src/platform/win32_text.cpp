@@ -79,4 +79,15 @@ std::wstring WindowText(void* window) {
   return std::wstring(text.data(), static_cast<size_t>(got > 0 ? got : 0));
 }
 
+TTextExtent TextExtent(void* window, void* font, const std::wstring& text) {
+  SIZE size = {0, 0};
+  HWND hwnd = static_cast<HWND>(window);
+  HDC dc = GetDC(hwnd);
+  HGDIOBJ old = SelectObject(dc, static_cast<HFONT>(font));
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(hwnd, dc);
+  return TTextExtent{size.cx, size.cy};
+}
+
 }  // namespace varimo

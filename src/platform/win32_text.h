@@ -26,4 +26,11 @@ std::optional<std::string> AnsiPathFromWide(const std::wstring& path);
 // A window's text as its window procedure reports it (window: an HWND).
 std::wstring WindowText(void* window);
 
+// One line of text's width and height in a font (an HFONT) on a window's device context.
+struct TTextExtent {
+  int Width = 0;
+  int Height = 0;
+};
+TTextExtent TextExtent(void* window, void* font, const std::wstring& text);
+
 }  // namespace varimo

@@ -36,16 +36,6 @@ HFONT FontOf(HWND window) {
   return font != nullptr ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
 }
 
-SIZE Extent(HWND window, HFONT font, const std::wstring& text) {
-  SIZE size = {0, 0};
-  HDC dc = GetDC(window);
-  HGDIOBJ old = SelectObject(dc, font);
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(window, dc);
-  return size;
-}
-
 // The text's height when wrapped at width, as a static control with word wrap draws it.
 int WrappedHeight(HWND window, HFONT font, const std::wstring& text, int width) {
   RECT r = {0, 0, width, 0};
@@ -101,7 +91,7 @@ bool HasCheckGlyph(LONG type) {
 void CheckButton(HWND button, TFinder& found) {
   const std::wstring text = WindowText(button);
   const LONG type = GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK;
-  const int width = Extent(button, FontOf(button), text).cx;
+  const int width = TextExtent(button, FontOf(button), text).Width;
   int room = ClientWidth(button);
   if (type == BS_GROUPBOX) {
     room -= 2 * kGroupHeadingInset;
@@ -124,13 +114,13 @@ void CheckStatic(HWND label, TFinder& found) {
   }
   const std::wstring text = WindowText(label);
   HFONT font = FontOf(label);
-  const SIZE extent = Extent(label, font, text);
-  const int width = extent.cx;
+  const TTextExtent extent = TextExtent(label, font, text);
+  const int width = extent.Width;
   const int room = ClientWidth(label);
   // One line of text needs the font's whole height, its descenders included.
-  if (!text.empty() && width <= room && extent.cy > ClientHeight(label)) {
+  if (!text.empty() && width <= room && extent.Height > ClientHeight(label)) {
     found.Lines.push_back(Name(label) + " \"" + Utf8FromWide(text) + "\": " +
-                          std::to_string(extent.cy) + " px high in " +
+                          std::to_string(extent.Height) + " px high in " +
                           std::to_string(ClientHeight(label)) + " px");
   }
   // A wrapping label may take more lines where it has the height for them.
@@ -147,7 +137,7 @@ void CheckTabs(HWND tabs, TFinder& found) {
   for (size_t i = 0; i < captions.size(); ++i) {
     RECT item = {};
     SendMessageW(tabs, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&item));
-    found.Check(tabs, " tab " + std::to_string(i), captions[i], Extent(tabs, font, captions[i]).cx,
+    found.Check(tabs, " tab " + std::to_string(i), captions[i], TextExtent(tabs, font, captions[i]).Width,
                 item.right - item.left - 2 * kTabEdge);
   }
 }
@@ -167,11 +157,11 @@ void CheckList(HWND list, TFinder& found) {
     item.cchTextMax = 255;
     SendMessageW(header, HDM_GETITEMW, column, reinterpret_cast<LPARAM>(&item));
     found.Check(list, " column " + std::to_string(column) + " heading", heading,
-                Extent(header, FontOf(header), heading).cx, room - 2 * kHeaderMargin);
+                TextExtent(header, FontOf(header), heading).Width, room - 2 * kHeaderMargin);
     for (int row = 0; row < ListRowCount(list); ++row) {
       const std::wstring cell = ListCellText(list, row, column);
       found.Check(list, " cell " + std::to_string(row) + "," + std::to_string(column), cell,
-                  Extent(list, font, cell).cx, room - kCellMargin);
+                  TextExtent(list, font, cell).Width, room - kCellMargin);
     }
   }
 }
@@ -187,7 +177,7 @@ void CheckFixedList(HWND combo, TFinder& found) {
   const std::vector<std::wstring> entries = ComboEntries(combo);
   for (size_t i = 0; i < entries.size(); ++i) {
     found.Check(combo, " entry " + std::to_string(i), entries[i],
-                Extent(combo, font, entries[i]).cx, room);
+                TextExtent(combo, font, entries[i]).Width, room);
   }
 }
 
