@@ -64,8 +64,8 @@ const std::array<TCaptionRow, static_cast<size_t>(TCaption::kCount) - 1> kCaptio
 
     {TCaption::kOptionsTitle,          u8"設定", u8"Options"},
     {TCaption::kPageGeneral,           u8"全般", u8"General"},
-    {TCaption::kPageOperate,           u8"操作", u8"Control"},
-    {TCaption::kPageHotKey,            u8"ﾎｯﾄｷｰ", u8"Keys"},
+    {TCaption::kPageOperate,           u8"操作", u8"Controls"},
+    {TCaption::kPageHotKey,            u8"ﾎｯﾄｷｰ", u8"Hot keys"},
     {TCaption::kPageUnPack,            u8"展開", u8"Unpack"},
     {TCaption::kPageView,              u8"表示", u8"Display"},
     {TCaption::kPageForm,              u8"書式", u8"Format"},

@@ -8,7 +8,7 @@
 
 namespace varimo {
 
-constexpr int32_t kOptionsClientWidth = 341;
+constexpr int32_t kOptionsClientWidth = 390;
 constexpr int32_t kOptionsClientHeight = 303;
 // The tab control fills the top of the client area.
 constexpr int32_t kOptionsTabsHeight = 265;
